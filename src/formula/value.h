@@ -1,0 +1,2 @@
+// Placeholder until the expression engine lands.
+#pragma once
