@@ -1,0 +1,59 @@
+#include "app/user_prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace spf {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Plik Sprawozdania finansowego (*.spf)");
+const QString kExtension = QStringLiteral("spf");
+
+QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder, const QString& proposed) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setNameFilter(kFilter);
+    dialog.setDefaultSuffix(kExtension);
+    dialog.setDirectory(folder);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setWindowTitle(QStringLiteral("Zapisz"));
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (!proposed.isEmpty()) dialog.selectFile(proposed);
+    } else {
+        dialog.setWindowTitle(QStringLiteral("Otwórz"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+Answer DialogPrompts::AskYesNoCancel(const QString& title, const QString& text) {
+    const auto button = QMessageBox::question(parent_, title, text,
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                              QMessageBox::Yes);
+    if (button == QMessageBox::Yes) return Answer::Yes;
+    if (button == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
+}
+
+void DialogPrompts::Inform(const QString& title, const QString& text) {
+    QMessageBox::information(parent_, title, text);
+}
+
+void DialogPrompts::ReportError(const QString& title, const QString& text) {
+    QMessageBox::warning(parent_, title, text);
+}
+
+QString DialogPrompts::OpenFileName(const QString& folder) {
+    return RunFileDialog(parent_, QFileDialog::AcceptOpen, folder, {});
+}
+
+QString DialogPrompts::SaveFileName(const QString& folder, const QString& proposed) {
+    // QFileDialog asks before overwriting an existing file by default.
+    return RunFileDialog(parent_, QFileDialog::AcceptSave, folder, proposed);
+}
+
+}  // namespace spf
