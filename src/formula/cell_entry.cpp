@@ -1,0 +1,34 @@
+#include "formula/cell_entry.h"
+
+#include "formula/undo_record.h"
+#include "model/amounts.h"
+#include "model/display_text.h"
+
+namespace spf {
+
+std::string CellEntry::StartEditing(const Workbook& workbook, const Grid& grid, int col, int row) {
+    editStartText_ = CellDisplayText(workbook, grid, col, row);
+    return editStartText_;
+}
+
+CellEntryOutcome CellEntry::FinishEditing(Workbook& workbook, const std::string& sheetName, Grid& grid, int col,
+                                          int row, const std::string& text, bool autoRecalc) {
+    CellEntryOutcome outcome;
+    if (!grid.Contains(col, row)) return outcome;
+    Cell& cell = grid.At(col, row);
+    if (text != editStartText_) {
+        const std::string valBefore = cell.Props ? cell.Props->Val : std::string();
+        workbook.UndoJournal.push_back(CellUndoRecord{sheetName, col, row, valBefore, editStartText_}.Format());
+        outcome.changed = true;
+        TCellProps& props = cell.EnsureProps();
+        props.Val = text;
+        cell.Cells = text;
+        if (props.CellFormat > 0 && props.CellFormat != 3) FormatujLiczbe(grid, col, row);
+        // An edit inside a merged block waits for the next showing of the sheet.
+        outcome.recalcRequested = autoRecalc && !props.Merged;
+    }
+    SetLanguageText(workbook, grid, col, row, cell.Cells);
+    return outcome;
+}
+
+}  // namespace spf

@@ -1,0 +1,30 @@
+// The reference inside RANGE('...'): Sheet!A1, A1, "c,r" or the sheet
+// handle form "h,c,r" that range expansion writes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "formula/trace_sink.h"
+#include "model/workbook.h"
+
+namespace spf {
+
+struct CellReference {
+    int sheet = -1;  // index of the named sheet, -1 when the reference names none
+    int col = 0;
+    int row = 0;
+};
+
+// A sheet handle is the sheet's index in the workbook: range expansion writes
+// it and the RANGE of the same evaluation reads it back.
+std::string SheetHandle(int sheetIndex);
+
+// Index of the sheet whose GridName equals name exactly; the last match wins.
+int FindSheetExact(const Workbook& workbook, std::string_view name);
+
+// Throws FormulaError on a malformed reference or a handle that names no sheet.
+// A Sheet!A1 whose sheet does not exist names no sheet (it is not an error).
+CellReference ParseReference(const Workbook& workbook, std::string_view text, TraceSink* trace = nullptr);
+
+}  // namespace spf
