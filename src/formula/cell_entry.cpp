@@ -20,6 +20,7 @@ CellEntryOutcome CellEntry::FinishEditing(Workbook& workbook, const std::string&
         const std::string valBefore = cell.Props ? cell.Props->Val : std::string();
         workbook.UndoJournal.push_back(CellUndoRecord{sheetName, col, row, valBefore, editStartText_}.Format());
         outcome.changed = true;
+        workbook.Saved = false;
         TCellProps& props = cell.EnsureProps();
         props.Val = text;
         cell.Cells = text;
