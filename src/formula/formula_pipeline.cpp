@@ -1,0 +1,215 @@
+#include "formula/formula_pipeline.h"
+
+#include <vector>
+
+#include "formula/cell_reference.h"
+#include "formula/formula_error.h"
+#include "formula/workbook_functions.h"
+#include "model/text_utils.h"
+
+namespace spf {
+
+namespace {
+
+// Deeper nesting only comes from damaged or hostile texts; it would exhaust
+// the stack of the recursive steps and of the engine.
+constexpr int kMaxNesting = 200;
+
+class NestingGuard {
+public:
+    explicit NestingGuard(int& depth) : depth_(depth) {
+        if (++depth_ > kMaxNesting) {
+            --depth_;
+            throw FormulaError("formula nested too deeply");
+        }
+    }
+    ~NestingGuard() { --depth_; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
+bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+bool AllDigits(std::string_view text) {
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+void CheckParenthesisDepth(std::string_view text) {
+    int depth = 0;
+    for (char c : text) {
+        if (c == '(' && ++depth > kMaxNesting) throw FormulaError("formula nested too deeply");
+        if (c == ')') --depth;
+    }
+}
+
+// Splits at the separators outside parentheses: a separator counts as outside
+// when "(" minus ")" up to it is 0 or less. An empty last piece is dropped.
+std::vector<std::string> SplitOutside(std::string_view text, char separator) {
+    std::vector<std::string> pieces;
+    int depth = 0;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        if (c == separator && depth <= 0) {
+            pieces.emplace_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) pieces.emplace_back(text.substr(start));
+    return pieces;
+}
+
+std::string Join(const std::vector<std::string>& pieces) {
+    std::string out;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0) out += ',';
+        out += pieces[i];
+    }
+    return out;
+}
+
+// Position of the ")" that closes the "(" at open, or npos.
+size_t ClosingParenthesis(std::string_view text, size_t open) {
+    int depth = 0;
+    for (size_t i = open; i < text.size(); ++i) {
+        if (text[i] == '(') ++depth;
+        if (text[i] == ')' && --depth == 0) return i;
+    }
+    return std::string_view::npos;
+}
+
+// "RANGE('x')" without its wrapper, in any letter case.
+std::string_view RangeArgument(std::string_view part) {
+    if (part.size() < 9) throw FormulaError("malformed range");
+    return part.substr(7, part.size() - 9);
+}
+
+}  // namespace
+
+std::string EvaluateFormula(EvaluationContext& context, std::string_view formula, int sheet) {
+    Trace(context.trace, "przelicz:", formula);
+    context.defaultSheet = sheet;
+    try {
+        if (StartsWith(formula, "=")) formula.remove_prefix(1);
+        return ComputeText(context, ExpandCalls(context, formula, sheet));
+    } catch (...) {
+        return std::string(kFormulaFailed);
+    }
+}
+
+std::string ComputeText(EvaluationContext& context, std::string_view text) {
+    Trace(context.trace, "clc", text);
+    // The options sheet is reached only through the general-data identifiers.
+    if (text.find("Opcje!") != std::string_view::npos) return std::string(kFormulaFailed);
+    CheckParenthesisDepth(text);
+
+    std::string t(text);
+    // A value with a decimal comma ("3,5") is read as a number; "-12,5" is not.
+    const size_t comma = t.find(',');
+    if (comma != std::string::npos) {
+        std::string rest = t;
+        rest.erase(comma, 1);
+        if (AllDigits(rest)) t[comma] = '.';
+    }
+    if (StartsWith(t, "=")) t.erase(0, 1);
+
+    std::string value = expr::ParseExpression(t, EG4IDFunc(context))->StringValue();
+    const size_t cut = value.find(',');
+    if (cut != std::string::npos) value.erase(cut);
+    return value;
+}
+
+std::string ExpandCalls(EvaluationContext& context, std::string_view text, int sheet) {
+    Trace(context.trace, "ex2val:", text);
+    NestingGuard guard(context.nesting);
+    std::string out;
+    std::string_view t = text;
+    for (size_t open = t.find('('); open != std::string_view::npos; open = t.find('(')) {
+        const size_t close = ClosingParenthesis(t, open);
+        if (close == std::string_view::npos) throw FormulaError("unbalanced parenthesis");
+        // The call's name is the run of letters before "("; a group at the
+        // very start has none and is read like a group after an operator.
+        size_t nameStart = open;
+        while (nameStart > 0 && IsAsciiLetter(t[nameStart - 1])) --nameStart;
+        out.append(t.substr(0, nameStart));
+        out += CallValue(context, t.substr(nameStart, close + 1 - nameStart), sheet);
+        t.remove_prefix(close + 1);
+    }
+    out.append(t);
+    return out;
+}
+
+std::string CallValue(EvaluationContext& context, std::string_view call, int sheet) {
+    Trace(context.trace, "CnvFn:", call);
+    NestingGuard guard(context.nesting);
+    const size_t open = call.find('(');
+    if (open == std::string_view::npos || open == 0) return ComputeText(context, call);
+
+    const std::string_view name = call.substr(0, open);
+    std::string h;
+    if (EqualsIgnoreCase(name, "RANGE")) {
+        h = ExpandCalls(context, ComputeText(context, call), sheet);
+    } else {
+        h.assign(name).append("(");
+        const size_t argsEnd = call.size() - 1;  // the closing ")" is dropped
+        const std::string_view args = argsEnd > open ? call.substr(open + 1, argsEnd - open - 1) : std::string_view();
+        auto pieces = SplitOutside(args, ',');
+        if (!pieces.empty()) {
+            for (auto& piece : pieces) piece = ArgumentText(context, piece, sheet);
+            // Split again: an expanded range is one piece per cell.
+            for (const auto& piece : SplitOutside(Join(pieces), ',')) {
+                const std::string value = ComputeText(context, ExpandCalls(context, piece, sheet));
+                h += ExpandCalls(context, value, sheet);
+                h += ',';
+            }
+        }
+        h.pop_back();
+        h += ')';
+    }
+    return ComputeText(context, h);
+}
+
+std::string ArgumentText(EvaluationContext& context, std::string_view piece, int sheet) {
+    Trace(context.trace, "cnvParm:", piece);
+    const size_t open = piece.find('(');
+    if (open == std::string_view::npos || open == 0 || piece.find(':') == std::string_view::npos)
+        return std::string(piece);
+    const auto parts = SplitOutside(piece, ':');
+    if (parts.size() < 2) return CallValue(context, piece, sheet);
+
+    const Workbook& wb = context.workbook();
+    const CellReference first = ParseReference(wb, RangeArgument(parts[0]), context.trace);
+    const CellReference last = ParseReference(wb, RangeArgument(parts[1]), context.trace);
+    const int rangeSheet = first.sheet >= 0 ? first.sheet : sheet;
+    if (last.col < first.col || last.row < first.row) return {};
+    // Every cell of the range is read, so a range reaching outside its sheet
+    // fails anyway; failing here keeps a typo from expanding into millions of cells.
+    if (rangeSheet < 0 || rangeSheet >= static_cast<int>(wb.Sheets.size())) throw FormulaError("no sheet for range");
+    const Grid* grid = wb.Sheets[static_cast<size_t>(rangeSheet)].Grid.get();
+    if (!grid || !grid->Contains(first.col, first.row) || !grid->Contains(last.col, last.row))
+        throw FormulaError("range outside the sheet");
+
+    const std::string handle = SheetHandle(rangeSheet);
+    std::string out;
+    for (int c = first.col; c <= last.col; ++c)
+        for (int r = first.row; r <= last.row; ++r) {
+            out += "RANGE('";
+            out += handle;
+            out += ',';
+            out += std::to_string(c);
+            out += ',';
+            out += std::to_string(r);
+            out += "'),";
+        }
+    out.pop_back();
+    return out;
+}
+
+}  // namespace spf

@@ -1,0 +1,147 @@
+#include "formula/recalculator.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "formula/cell_reference.h"
+#include "formula/edit_permission.h"
+#include "formula/formula_pipeline.h"
+#include "formula/nota10_rule.h"
+#include "model/amounts.h"
+#include "model/text_utils.h"
+
+namespace spf {
+
+namespace {
+
+// Val (hundredths) as the grid text of an amount: 123456 -> "1234,56".
+std::optional<std::string> AmountText(const std::string& val) {
+    const auto x = ParseCommaNumber(Trim(val));
+    if (!x) return std::nullopt;
+    // Whole hundredths, the usual case, are written exactly.
+    if (*x == std::trunc(*x) && std::fabs(*x) < 9e15) return FormatHundredths(static_cast<int64_t>(*x));
+    const int size = std::snprintf(nullptr, 0, "%.2f", *x / 100);
+    std::string text(static_cast<size_t>(size), '\0');
+    std::snprintf(text.data(), text.size() + 1, "%.2f", *x / 100);
+    for (char& c : text)
+        if (c == '.') c = ',';
+    return text;
+}
+
+class SuspendPropagation {
+public:
+    explicit SuspendPropagation(bool& flag) : flag_(flag) { flag_ = true; }
+    ~SuspendPropagation() { flag_ = false; }
+    SuspendPropagation(const SuspendPropagation&) = delete;
+    SuspendPropagation& operator=(const SuspendPropagation&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+bool Recalculator::ValidSheet(int sheet) const {
+    const Workbook& wb = context_.workbook();
+    return sheet >= 0 && sheet < static_cast<int>(wb.Sheets.size()) && wb.Sheets[static_cast<size_t>(sheet)].Grid;
+}
+
+bool Recalculator::CalculateOne(int sheet, int col, int row) {
+    TSheet& sh = context_.workbook().Sheets[static_cast<size_t>(sheet)];
+    Grid& grid = *sh.Grid;
+    if (CellMayBeEdited(grid, col, row)) return false;
+    Trace(context_.trace, "clcCll:", "");
+    context_.calculated = CalculatedCell{sheet, col, row};
+    if (!grid.Contains(col, row)) return false;
+    if (context_.trace) Trace(context_.trace, sh.GridName, std::to_string(col) + "," + std::to_string(row));
+
+    Cell& cell = grid.At(col, row);
+    if (!cell.Props || cell.Props->Formula.empty()) return true;
+    TCellProps& props = *cell.Props;
+    props.Val = EvaluateFormula(context_, props.Formula, sheet);
+    ApplyNota10Rule(sh, row);
+    if (props.CellFormat <= 0) {
+        cell.Cells = props.Val;
+        return true;
+    }
+    if (auto shown = AmountText(props.Val)) {
+        cell.Cells = std::move(*shown);
+        ApplyNota10Rule(sh, row);
+    } else {
+        props.Val = kFailedAmount;
+        cell.Cells = kFailedAmount;
+    }
+    return true;
+}
+
+void Recalculator::CalculateCell(int sheet, int col, int row) {
+    if (!ValidSheet(sheet) || !CalculateOne(sheet, col, row) || propagationSuspended_) return;
+    // The walk reads only Ref lists; calculating may add entries to them,
+    // which the next propagation follows.
+    const auto& order = dependants_.Collect(context_.workbook(), sheet, col, row);
+    for (const CalculatedCell& c : order) CalculateOne(c.sheet, c.col, c.row);
+}
+
+void Recalculator::CalculateCells(int sheet, int left, int top, int right, int bottom) {
+    for (int c = left; c <= right; ++c)
+        for (int r = top; r <= bottom; ++r) CalculateCell(sheet, c, r);
+}
+
+void Recalculator::SheetLoop(int sheet) {
+    TSheet& sh = context_.workbook().Sheets[static_cast<size_t>(sheet)];
+    Grid& grid = *sh.Grid;
+    for (int c = 1; c < grid.Columns(); ++c)
+        for (int r = 1; r < grid.Rows(); ++r) {
+            CalculateCell(sheet, c, r);
+            ApplyNota10Rule(sh, r);
+            const Cell& cell = grid.At(c, r);
+            // Re-reading a failure marker as an amount would blank it; it stays.
+            if (cell.Props && cell.Props->CellFormat > 0 && cell.Props->CellFormat != 3 &&
+                cell.Cells != kFailedAmount)
+                FormatujLiczbe(grid, c, r);
+        }
+}
+
+bool Recalculator::RecalculateSheet(int sheet) {
+    if (!ValidSheet(sheet)) return false;
+    try {
+        if (context_.workbook().Sheets[static_cast<size_t>(sheet)].GridName.find("Wskazniki") != std::string::npos) {
+            RecalculateNamedSheet("AF_Bilans");
+            RecalculateNamedSheet("AF_RZiS");
+        }
+        SheetLoop(sheet);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool Recalculator::RecalculateNamedSheet(const std::string& gridName) {
+    const int sheet = FindSheetExact(context_.workbook(), gridName);
+    if (sheet < 0) return false;
+    try {
+        SheetLoop(sheet);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool Recalculator::RecalculateWorkbook() {
+    SuspendPropagation suspended(propagationSuspended_);
+    try {
+        for (int pass = 0; pass < 2; ++pass)
+            for (int s = 0; s < static_cast<int>(context_.workbook().Sheets.size()); ++s) {
+                if (!ValidSheet(s)) continue;
+                const Grid& grid = *context_.workbook().Sheets[static_cast<size_t>(s)].Grid;
+                for (int c = 1; c < grid.Columns(); ++c)
+                    for (int r = 1; r < grid.Rows(); ++r) CalculateCell(s, c, r);
+            }
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace spf

@@ -1,0 +1,166 @@
+// Formula texts evaluated by the whole pipeline on a small workbook, with
+// the exact value texts they must give.
+#include "formula/formula_pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fixture_book.h"
+
+namespace spf::test {
+namespace {
+
+class FormulaPipeline : public ::testing::Test {
+protected:
+    void SetUp() override {
+        book.AddSheet("A");
+        book.AddSheet("Pasywa");
+        book.AddSheet("Aktywa", 7, 80);
+        book.Value("Pasywa", "D6", "100");
+        book.Value("Pasywa", "D7", "250");
+        book.Value("Pasywa", "D8", "");
+        book.Value("A", "B1", "12345");
+        book.Value("A", "B2", "42");
+        book.Value("A", "B5", "100");
+        book.Text("A", "B6", "Zysk");
+        book.Value("A", "B7", "1234550");
+        book.Value("A", "B8", "1234450");
+        book.Value("A", "B10", "12,5");
+        book.Value("A", "B11", "-12,5");
+        book.Formula("Aktywa", "E73", "=1234");
+        book.Value("Aktywa", "E73", "1234");
+        book.Formula("Aktywa", "E74", "=1/0");
+        book.Value("Aktywa", "E74", "\u2013");
+        book.wb.Header.Podatek1 = 19;
+        book.wb.Header.Firma = "ABC, spółka";
+    }
+
+    FixtureBook book;
+};
+
+struct Case {
+    const char* formula;
+    const char* value;
+};
+
+TEST_F(FormulaPipeline, GivesTheValueTextOfEachFormula) {
+    const std::vector<Case> cases = {
+        // An empty cell counts as 0.
+        {"=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D8'))", "350"},
+        // Fractions are cut toward zero at every step.
+        {"=RANGE('A!B5')/3", "33"},
+        {"=RANGE('A!B5')*-1/3", "-33"},
+        {"=2*(7/2)", "6"},
+        {"=SUM(1.5,1)", "2"},
+        // A group at the very start is reduced like one after an operator.
+        {"=(1+2)*3", "9"},
+        {"=(7/2)*2", "6"},
+        {"=((2))", "2"},
+        // A range written right to left is empty, and so is the call.
+        {"=SUM(RANGE('A!D8'):RANGE('A!D6'))", "###"},
+        {"=RANGE('Aktywa!E73')", "1234"},
+        {"=RANGE('Aktywa!E74')", "###"},
+        // An unknown sheet reads the formula's own sheet.
+        {"=RANGE('Nieznany!B2')", "42"},
+        {"=RANGE('B5')", "100"},
+        // A reference without a sheet reads the sheet named last.
+        {"=RANGE('Pasywa!D6')+RANGE('D7')", "350"},
+        {"=RANGE('1,4,6')", "100"},
+        {"=RANGE('a!b5')", "100"},
+        // A text reaches the engine as an unknown identifier.
+        {"=RANGE('A!B6')", "###"},
+        {"=RANGE('A!B10')", "12"},
+        {"=RANGE('A!B10')+1", "13"},
+        {"=RANGE('A!B11')", "-12"},
+        {"=ZAOKR(RANGE('A!B7'))", "1234600"},
+        {"=ZAOKR(RANGE('A!B8'))", "1234400"},
+        {"=RANGE('Opcje!H1')", "###"},
+        {"=FIRMA", "ABC"},
+        {"=IF(RANGE('A!B1')>0,RANGE('A!B1')*PODATEK/100,0)", "2345"},
+        {"=IF(RANGE('A!B5')-RANGE('A!B1')<0,RANGE('A!B1')-RANGE('A!B5'),0)", "12245"},
+        {"=Sum(Range('A!B1'):Range('A!B1'),Range('A!B5'):Range('A!B5'))", "12445"},
+        {"=sum(range('A!B1'):range('A!B2'))", "12387"},
+        {"=SUM(RANGE('A!B1'),-RANGE('A!B5'))", "12245"},
+        {"=RANGE('A!B1')>0", "TRUE"},
+        {"=ROKA", "2004"},
+        {"=ROKA-1", "###"},
+        // Malformed texts and references.
+        {"=RANGE('A!B1'", "###"},
+        {"=SUM(1,2", "###"},
+        {"=1)", "###"},
+        {"=SUM(1,,2)", "###"},
+        {"=RANGE('A!5')", "###"},
+        {"=RANGE('A!B')", "###"},
+        {"=RANGE('A!B5x')", "###"},
+        {"=RANGE('A!Z99')", "###"},
+        {"=RANGE('99,2,1')", "###"},
+        {"=SUM(RANGE('A!B1'):RANGE('A!B99999'))", "###"},
+        {"", "###"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(book.Evaluate("A", c.formula), c.value) << c.formula;
+}
+
+TEST_F(FormulaPipeline, HostileNestingFailsInsteadOfExhaustingTheStack) {
+    const std::string deep = "=" + std::string(20000, '(') + "1" + std::string(20000, ')');
+    EXPECT_EQ(book.Evaluate("A", deep), "###");
+    std::string calls = "=";
+    for (int i = 0; i < 5000; ++i) calls += "ABS(";
+    calls += "1" + std::string(5000, ')');
+    EXPECT_EQ(book.Evaluate("A", calls), "###");
+    // A text cell whose text reads the cell itself.
+    book.Value("A", "B9", "RANGE('A!B9')");
+    EXPECT_EQ(book.Evaluate("A", "=RANGE('A!B9')"), "###");
+}
+
+TEST_F(FormulaPipeline, RecordsTheCalculatedCellOnceAsADependant) {
+    auto& context = book.recalc.context();
+    context.calculated = CalculatedCell{book.Index("A"), 3, 7};
+    for (int i = 0; i < 3; ++i) EvaluateFormula(context, "=RANGE('A!B5')+RANGE('A!B5')", book.Index("A"));
+    const auto& ref = book.C("A", "B5").Props->Ref;
+    ASSERT_EQ(ref.size(), 1u);
+    EXPECT_EQ(ref[0], (TReference{"A", 3, 7}));
+
+    // A cell reading itself is not its own dependant.
+    context.calculated = CalculatedCell{book.Index("A"), 2, 5};
+    EvaluateFormula(context, "=RANGE('A!B5')", book.Index("A"));
+    EXPECT_EQ(book.C("A", "B5").Props->Ref.size(), 1u);
+    // Every cell of an expanded range records it.
+    context.calculated = CalculatedCell{book.Index("A"), 4, 4};
+    EvaluateFormula(context, "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D8'))", book.Index("A"));
+    for (const char* cell : {"D6", "D7", "D8"})
+        EXPECT_EQ(book.C("Pasywa", cell).Props->Ref, (std::vector<TReference>{{"A", 4, 4}})) << cell;
+}
+
+class CollectingSink : public TraceSink {
+public:
+    void Write(std::string_view line) override { lines.emplace_back(line); }
+    std::vector<std::string> lines;
+};
+
+TEST_F(FormulaPipeline, TracesEveryStepWithItsPrefix) {
+    CollectingSink sink;
+    book.recalc.context().trace = &sink;
+    EXPECT_EQ(book.Evaluate("A", "=SUM(RANGE('A!B5'):RANGE('A!B5'))"), "100");
+    const std::vector<std::string> expected = {
+        "przelicz:=SUM(RANGE('A!B5'):RANGE('A!B5'))",
+        "ex2val:SUM(RANGE('A!B5'):RANGE('A!B5'))",
+        "CnvFn:SUM(RANGE('A!B5'):RANGE('A!B5'))",
+        "cnvParm:RANGE('A!B5'):RANGE('A!B5')",
+        "cnvRng:A!B5",
+        "cnvRng:A!B5",
+        "ex2val:RANGE('0,2,5')",
+        "CnvFn:RANGE('0,2,5')",
+        "clcRANGE('0,2,5')",
+        "ex2val:100",
+        "clc100",
+        "clc100",
+        "ex2val:100",
+        "clcSUM(100)",
+        "clc100",
+    };
+    EXPECT_EQ(sink.lines, expected);
+}
+
+}  // namespace
+}  // namespace spf::test
