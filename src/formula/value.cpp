@@ -1,1 +1,0 @@
-#include "formula/value.h"

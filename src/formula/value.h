@@ -1,2 +1,0 @@
-// Placeholder until the expression engine lands.
-#pragma once
