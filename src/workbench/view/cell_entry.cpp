@@ -1,0 +1,25 @@
+#include "workbench/view/cell_entry.h"
+
+#include "model/workbook.h"
+#include "workbench/view/view_context.h"
+
+namespace spf {
+
+std::string BeginCellEdit(ViewContext& context, const TSheet& sheet, int col, int row) {
+    return context.cellEntry().StartEditing(context.workbook(), *sheet.Grid, col, row);
+}
+
+bool EndCellEdit(ViewContext& context, TSheet& sheet, int col, int row, const std::string& text) {
+    CellEntry& entry = context.cellEntry();
+    // Leaving a cell unchanged stores nothing: the grid text of a text cell
+    // may hold the other language, and writing it back as this language's
+    // text would overwrite what the user wrote there.
+    if (text == entry.EditStartText()) return false;
+    const CellEntryOutcome outcome =
+        entry.FinishEditing(context.workbook(), sheet.GridName, *sheet.Grid, col, row, text, context.autoRecalc);
+    if (outcome.changed) context.notifyUndoAvailable();
+    if (outcome.recalcRequested) context.startRecalcTimer();
+    return outcome.changed;
+}
+
+}  // namespace spf

@@ -1,0 +1,137 @@
+#include "workbench/view/sheet_fit.h"
+
+#include <QFontMetrics>
+
+#include "model/display_text.h"
+#include "model/text_utils.h"
+#include "model/workbook.h"
+#include "workbench/view/cell_painter.h"
+#include "workbench/view/column_fit.h"
+#include "workbench/view/sheet_view.h"
+
+namespace spf {
+
+namespace {
+
+constexpr int kHeaderShown = 20;   // header column and row while formulas are edited
+constexpr int kHeaderHidden = 1;
+constexpr int kMeasureMargin = 4;  // two pixels on every side of the text
+
+// Height of a text wrapped at word boundaries into `width` pixels.
+int WrappedHeight(const QFont& font, int width, const std::string& text) {
+    if (text.empty()) return 0;
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QFontMetrics(font).boundingRect(QRect(0, 0, std::max(1, width), 1 << 20), Qt::TextWordWrap, s).height();
+}
+
+int Width(const Grid& g, int c) { return g.ColWidths[static_cast<size_t>(c)]; }
+int& Height(Grid& g, int r) { return g.RowHeights[static_cast<size_t>(r)]; }
+
+class HeightsGuard {
+public:
+    explicit HeightsGuard(ViewContext& c) : c_(c) { c_.heightsRunning = true; }
+    ~HeightsGuard() { c_.heightsRunning = false; }
+    HeightsGuard(const HeightsGuard&) = delete;
+    HeightsGuard& operator=(const HeightsGuard&) = delete;
+
+private:
+    ViewContext& c_;
+};
+
+}  // namespace
+
+void CalcHeights(SheetView& view) {
+    ViewContext& context = view.context();
+    Grid& g = view.grid();
+    GridProperties& props = view.properties();
+    const Workbook& wb = context.workbook();
+    {
+        HeightsGuard guard(context);
+        // The header row keeps the height of the mode, or editing formulas
+        // would lose its column letters after every refit.
+        if (g.Rows() > 0) Height(g, 0) = context.formulaEditing ? kHeaderShown : kHeaderHidden;
+        for (int r = 1; r < g.Rows(); ++r) {
+            Height(g, r) = 0;
+            for (int c = 1; c < g.Columns(); ++c) {
+                try {
+                    const TCellProps* p = g.At(c, r).Props.get();
+                    const int indent = p ? p->Indent * kIndentStep : 0;
+                    const CellBlock block = BlockOf(g, c, r);
+                    if (IsMergedCell(g, c, r)) {
+                        if (block.bottom != r || block.right != c) continue;
+                        int width = 0, height = 0;
+                        for (int x = block.left; x <= block.right; ++x) width += Width(g, x);
+                        for (int y = block.top; y <= block.bottom; ++y) height += Height(g, y);
+                        if (width <= 0) continue;
+                        const int boxW = width - kMeasureMargin - indent;
+                        const int boxH = height - kMeasureMargin;
+                        const QFont font = props.hasOwnFont(c, r) ? props.FontCell(c, r) : props.font;
+                        const int h = WrappedHeight(font, boxW, CellDisplayText(wb, g, block.left, block.top));
+                        if (h + kMeasureMargin > boxH) Height(g, block.bottom) += h + kMeasureMargin - boxH;
+                        continue;
+                    }
+                    // A hidden column shows nothing, so its text needs no room.
+                    if (Width(g, c) <= 0) continue;
+                    const int h = WrappedHeight(props.FontCell(c, r), Width(g, c) - kMeasureMargin - indent,
+                                                CellDisplayText(wb, g, c, r));
+                    int needed = h + kMeasureMargin;
+                    if (needed < g.DefaultRowHeight) needed = g.DefaultRowHeight - kMeasureMargin;
+                    if (needed > Height(g, r)) Height(g, r) = needed;
+                } catch (...) {
+                    // A cell that cannot be measured keeps the row as it is.
+                }
+            }
+        }
+    }
+    view.refresh();
+}
+
+void Dopasuj(SheetView& view) {
+    ViewContext& context = view.context();
+    TSheet& sheet = view.sheet();
+    Grid& g = view.grid();
+    context.fitRunning = true;
+    g.ColWidths = FitColumnWidths(g.ColWidths, sheet.MinColWidths, sheet.MaxColWidths, view.width());
+    context.fitRunning = false;
+    view.refresh();
+    OnColWidthsChanged(view);
+}
+
+void OnColWidthsChanged(SheetView& view) {
+    ViewContext& context = view.context();
+    if (context.fitRunning) return;
+    SheetView& active = context.activeView() ? *context.activeView() : view;
+    CalcHeights(active);
+    active.sheet().FittedWidth = active.width();
+}
+
+void FitWindow(SheetView& view) {
+    ViewContext& context = view.context();
+    if (!context.autoFitColumns) return;
+    try {
+        Grid& g = view.grid();
+        TSheet& sheet = view.sheet();
+        const int header = context.formulaEditing ? kHeaderShown : kHeaderHidden;
+        if (g.Columns() > 0) g.ColWidths[0] = header;
+        if (g.Rows() > 0) Height(g, 0) = header;
+        const int width = view.width();
+        bool force = false;
+        if (sheet.GridName == "RZiS_p" && !context.rzisFirstFitDone) force = context.rzisFirstFitDone = true;
+        if (sheet.GridName == "Wykaz_not" && !context.wykazFirstFitDone) force = context.wykazFirstFitDone = true;
+        const bool inBand = width >= sheet.FittedWidth && width <= sheet.FittedWidth + kRefitBand;
+        if (!inBand || force) {
+            Dopasuj(view);
+            if (sheet.GridName == "Wykaz_not") Dopasuj(view);
+            sheet.FittedWidth = width;
+        }
+        const Workbook& wb = context.workbook();
+        for (int r = 2; r + 1 < g.Rows(); ++r)
+            if (StartsWith(CellDisplayText(wb, g, 2, r), "Komentarz")) Height(g, r + 1) = kCommentRowHeight;
+        view.refresh();
+    } catch (...) {
+        // The fit is a convenience; a failure leaves the sheet as it was.
+    }
+}
+
+}  // namespace spf

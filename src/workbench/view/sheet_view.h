@@ -1,0 +1,183 @@
+// The grid every sheet is shown and edited in.
+//
+// Usage (the main window):
+//   spf::ViewContext context(workbook);             // one per window: timer, options, edit state
+//   context.setRecalculate([&] { ... recalculate the active sheet ... });
+//   auto* view = new spf::SheetView(context, workbook.Sheets[i], page);
+//   context.setActiveView(view);                   // when its page is shown
+//   connect(view, &spf::SheetView::documentChanged, ...);  // clear Saved
+//   connect(view, &spf::SheetView::colWidthsChanged, ...); // optional: user resized a column
+//   view->refresh();                               // after the model changed (rows, texts, sizes)
+//   view->setCurrentCell(4, 12); view->scrollToCell(4, 12);
+//   spf::FitWindow(*view) on resize and navigation; spf::Dopasuj / spf::CalcHeights in sheet_fit.h.
+// The view paints from the model only; it keeps no copy of cell texts.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "workbench/view/enter_walk.h"
+#include "workbench/view/grid_properties.h"
+#include "workbench/view/merged_block.h"
+#include "workbench/view/view_context.h"
+
+class QTimer;
+
+namespace spf {
+
+struct TSheet;
+class Grid;
+class CellEditor;
+class CellHint;
+
+
+class SheetView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    // Configures the grid as every sheet grid is configured once loaded.
+    SheetView(ViewContext& context, TSheet& sheet, QWidget* parent = nullptr);
+    ~SheetView() override;
+
+    ViewContext& context() const { return context_; }
+    TSheet& sheet() const { return sheet_; }
+    Grid& grid() const;
+    GridProperties& properties() { return properties_; }
+    const GridProperties& properties() const { return properties_; }
+
+    // The model changed (texts, sizes, rows): re-reads sizes and repaints.
+    void refresh();
+
+    // Current cell (column, row) and the selection rectangle (inclusive).
+    QPoint currentCell() const { return current_; }
+    void setCurrentCell(int col, int row);
+    QRect selection() const { return selection_; }
+    void setSelection(const QRect& cells);
+    // Top-left scrollable cell shown (first column and row after the headers).
+    QPoint topLeftCell() const;
+    void scrollToCell(int col, int row);
+    // Column and row under a viewport point, -1 outside.
+    QPoint cellAt(const QPoint& viewportPos) const;
+    // The rectangle of a cell in viewport coordinates (exclusive right/bottom
+    // at right()+1), and the box of its merged block.
+    QRect cellRect(int col, int row) const;
+    QRect cellBox(int col, int row) const;
+
+    // Writing a width raises colWidthsChanged (the model's ColWidths hold the widths).
+    void setColWidth(int col, int width);
+    void setRowHeight(int row, int height);
+
+    // Row operations of the grid control: the model's rows move with the
+    // view's row records, the current row follows its content.
+    // Inserts an empty row before `row` (at least 1); rows below move down.
+    void insertRow(int row);
+    // Removes a normal row; refused while only one normal row exists.
+    bool deleteRow(int row);
+    // One line per row of the area: for each cell a space, its text, the separator; CR LF ends a line.
+    QString areaText(const QRect& cells, QChar separator) const;
+    void copyAreaToClipboard(const QRect& cells, QChar separator) const;
+
+    // Grid-wide switches.
+    bool drawSelection = false;
+    bool showCellHints = true;
+    bool autoEditNextCell = true;
+    T_nextcell nextCellEdit = T_nextcell::nc_downright;
+    T_lastcell afterLastCellEdit = T_lastcell::lc_stop;
+    void setEditing(bool on);  // editing with the always-visible editor
+    bool editing() const { return editing_; }
+    void setDrawSelection(bool on);
+
+    // The ratio sheets have their own drawing.
+    bool ratioDrawing() const { return ratioDrawing_; }
+
+    // Editor access, for the window and the tests.
+    bool editorOpen() const;
+    QRect editorGeometry() const;
+    QString editorText() const;
+    // Ends the edit in progress, reporting the text; the editor stays open on
+    // editable cells. The window calls it before saving, printing or switching language.
+    void commitEdit();
+
+    // The next editable cell after (col, row) in the Enter order, or (-1, -1).
+    QPoint nextEditableCell(int col, int row) const;
+
+signals:
+    // A cell edit ended with a text different from the starting one.
+    void documentChanged(int col, int row);
+    void currentCellChanged(int col, int row);
+    void colWidthsChanged();
+    // Mouse feedback: the row commands become available (mouse over rows 2+ of columns 1+).
+    void rowCommandsAvailable();
+    // Row menu over a row marker.
+    void addRowRequested(int row);
+    void deleteRowRequested(int row);
+    // Left button released over a cell; `hand` tells whether the hand cursor showed.
+    void cellReleased(int col, int row, bool hand);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    friend class CellEditor;
+    CellBlock blockAt(int col, int row) const;
+    QRect blockRect(const CellBlock& block) const;
+    void stepCurrent(int dcol, int drow, bool extend);
+    void updateScrollBars();
+    void moveCurrent(int col, int row, bool extend);
+    void openEditor(const std::optional<QString>& withKey = std::nullopt);
+    void fillEditor();
+    void closeEditor(bool report);
+    void placeEditor();
+    void editorEnter();
+    void editorFocusLost();
+    void editorNavigate(int key, Qt::KeyboardModifiers modifiers);
+    void reportEdit();
+    bool cellEditable(int col, int row) const;
+    void showHint();
+    int firstScrollCol() const;
+    int firstScrollRow() const;
+    int colX(int col) const;
+    int rowY(int row) const;
+    void rebuildOffsets();
+    void showRowMenu(int row, const QPoint& globalPos);
+    void updateHint(const QPoint& viewportPos);
+
+    ViewContext& context_;
+    TSheet& sheet_;
+    GridProperties properties_;
+    bool ratioDrawing_ = false;
+    bool editing_ = true;
+    QPoint current_{2, 2};
+    QPoint anchor_{2, 2};
+    QRect selection_{2, 2, 1, 1};
+    std::vector<int> colStart_;  // x of each column in content coordinates
+    std::vector<int> rowStart_;
+    CellEditor* editor_ = nullptr;
+    QPoint editorCell_{-1, -1};
+    bool editorModified_ = false;
+    CellHint* hint_ = nullptr;
+    QPoint hintCell_{-1, -1};
+    QTimer* hintTimer_ = nullptr;
+    bool handCursor_ = false;
+    int resizingCol_ = -1;
+    int resizeStartX_ = 0;
+    int resizeStartWidth_ = 0;
+    bool selecting_ = false;
+    bool closingEditor_ = false;
+    class QMenu* rowMenu_ = nullptr;
+    int menuRow_ = -1;
+};
+
+}  // namespace spf

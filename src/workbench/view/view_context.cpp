@@ -1,0 +1,39 @@
+#include "workbench/view/view_context.h"
+
+#include <QTimer>
+
+#include "model/workbook.h"
+#include "workbench/view/sheet_view.h"
+
+namespace spf {
+
+ViewContext::ViewContext(Workbook& workbook, QObject* parent)
+    : QObject(parent), workbook_(workbook), timer_(new QTimer(this)) {
+    timer_->setSingleShot(true);
+    timer_->setInterval(10);
+    connect(timer_, &QTimer::timeout, this, &ViewContext::recalculateActiveNow);
+}
+
+void ViewContext::setRecalculate(std::function<void(SheetView&)> recalculate) {
+    recalculate_ = std::move(recalculate);
+}
+
+void ViewContext::startRecalcTimer() {
+    if (!timer_->isActive()) timer_->start();
+}
+
+bool ViewContext::recalcPending() const { return timer_->isActive(); }
+
+void ViewContext::recalculateActiveNow() {
+    timer_->stop();
+    if (!workbook_.DocumentOpen || !active_) return;
+    try {
+        if (recalculate_) recalculate_(*active_);
+    } catch (...) {
+        // A failed recalculation keeps what was calculated; the user sees no message.
+    }
+    active_->refresh();
+    emit recalculated();
+}
+
+}  // namespace spf
