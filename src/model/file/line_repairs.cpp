@@ -1,0 +1,77 @@
+#include "model/file/line_repairs.h"
+
+#include <utility>
+
+#include "model/text_utils.h"
+#include "period/core/ratio_sheet_block.h"
+
+namespace spf {
+
+namespace {
+
+constexpr std::string_view kRangeOpen = "RANGE(";
+
+constexpr std::pair<std::string_view, std::string_view> kOptionReferences[] = {
+    {"RANGE('Opcje!A1')", "ROKA"},   {"RANGE('Opcje!B1')", "ROKB"},
+    {"RANGE('Opcje!C1')", "MIASTO"}, {"RANGE('Opcje!D1')", "DZISIAJ"},
+    {"RANGE('Opcje!E1')", "DZISIAJ"}, {"RANGE('Opcje!F1')", "DZISIAJROK"},
+    {"RANGE('Opcje!G1')", "FIRMA"},  {"RANGE('Opcje!K1')", "PODATEK"},
+};
+
+std::string QualifyReferences(const std::string& line, std::string_view sheet) {
+    std::string out;
+    out.reserve(line.size() + 32);
+    size_t pos = 0;
+    while (true) {
+        const size_t hit = FindIgnoreCase(line, kRangeOpen, pos);
+        if (hit == std::string::npos) break;
+        const size_t arg = hit + kRangeOpen.size();
+        const size_t close = line.find(')', arg);
+        if (close == std::string::npos) break;
+        const std::string_view argument(line.data() + arg, close + 1 - arg);
+        out.append(line, pos, arg - pos);
+        // Only a quoted reference names a cell; anything else is left as written.
+        if (!sheet.empty() && argument.find('!') == std::string_view::npos && argument.front() == '\'') {
+            out += '\'';
+            out += sheet;
+            out += '!';
+            out.append(argument.substr(1));
+        } else {
+            out.append(argument);
+        }
+        pos = close + 1;
+    }
+    out.append(line, pos, std::string::npos);
+    return out;
+}
+
+}  // namespace
+
+void RepairLineList(std::vector<SourceLine>& lines) {
+    static constexpr std::string_view kOldTaxReference = "=RANGE('nota_10!E42')";
+    static constexpr std::string_view kTaxReference = "=RANGE('nota_10!E45')";
+    for (SourceLine& line : lines)
+        if (line.text == kOldTaxReference) line.text = kTaxReference;
+
+    for (size_t i = lines.size(); i-- > 0;) {
+        if (FindIgnoreCase(lines[i].text, "gridname=af_wskazniki") != std::string_view::npos) {
+            lines.resize(i);
+            break;
+        }
+    }
+    for (const std::string& block : RatioSheetBlockLines()) lines.push_back({block, 0});
+}
+
+bool RewriteLine(std::string_view line, std::string_view currentSheet, std::string& out) {
+    if (FindIgnoreCase(line, kRangeOpen) == std::string_view::npos) return false;
+    std::string text(line);
+    for (const auto& [reference, identifier] : kOptionReferences)
+        if (FindIgnoreCase(text, reference) != std::string::npos)
+            text = ReplaceAllIgnoreCase(text, reference, identifier);
+    text = QualifyReferences(text, currentSheet);
+    if (text == line) return false;
+    out = std::move(text);
+    return true;
+}
+
+}  // namespace spf

@@ -1,0 +1,23 @@
+#include "model/file/post_load.h"
+
+#include "model/file/content_repairs.h"
+
+namespace spf {
+
+void RunPostLoadSteps(Workbook& workbook, bool isTemplate, const Clock& clock) {
+    if (isTemplate) workbook.Header.DataSporzadzenia = clock.Today();
+    workbook.EnsureAllProps();
+    for (TSheet& sheet : workbook.Sheets) {
+        Grid& g = *sheet.Grid;
+        // Header column and row are 1 pixel, the outer columns are margins.
+        if (g.Columns() > 0) g.ColWidths[0] = 1;
+        if (g.Rows() > 0) g.RowHeights[0] = 1;
+        if (g.Columns() > 1) {
+            g.ColWidths[1] = 15;
+            g.ColWidths[static_cast<size_t>(g.Columns() - 1)] = 15;
+        }
+    }
+    ApplyContentRepairs(workbook);
+}
+
+}  // namespace spf

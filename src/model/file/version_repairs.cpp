@@ -1,0 +1,76 @@
+#include "model/file/version_repairs.h"
+
+namespace spf {
+
+namespace {
+
+struct LineFix {
+    std::string_view sheet;
+    std::string_view from;
+    std::string_view to;
+};
+
+constexpr LineFix kLineFixes[] = {
+    {"Pasywa", "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))", "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D14'))"},
+    {"Pasywa_kw", "=SUM(RANGE('Pasywa_kw!D6'):RANGE('Pasywa_kw!D13'))",
+     "=SUM(RANGE('Pasywa_kw!D6'):RANGE('Pasywa_kw!D14'))"},
+    {"nota_15", "=RANGE('nota_15!C8')", "=RANGE('nota_15!F8')+RANGE('nota_15!K8')"},
+    {"Aktywa", "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))", "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D47'))"},
+    {"Aktywa", "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E46'))", "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E47'))"},
+    {"Aktywa", "=RANGE('nota_18!J18')", "=RANGE('nota_18!K18')"},
+    {"Aktywa", "=RANGE('nota_18!J8')", "=RANGE('nota_18!K8')"},
+    {"RZiS_p", "=IF(RANGE('nota_07!D16')-RANGE('nota_08!D12')<0,RANGE('nota_08!D12')-RANGE('nota_08!D16'),0)",
+     "=IF(RANGE('nota_07!D16')-RANGE('nota_08!D12')<0,RANGE('nota_08!D12')-RANGE('nota_07!D16'),0)"},
+    {"RZiS_p", "=IF(RANGE('nota_07!E16')-RANGE('nota_08!E12')<0,RANGE('nota_08!E12')-RANGE('nota_08!E16'),0)",
+     "=IF(RANGE('nota_07!E16')-RANGE('nota_08!E12')<0,RANGE('nota_08!E12')-RANGE('nota_07!E16'),0)"},
+};
+
+bool At(int col, int row, int c, int r) { return col == c && row == r; }
+
+bool ReplaceFirst(std::string& line, std::string_view what, std::string_view with) {
+    const size_t pos = line.find(what);
+    if (pos == std::string::npos) return false;
+    line.replace(pos, what.size(), with);
+    return true;
+}
+
+}  // namespace
+
+bool ApplyVersionRepairs(std::string_view sheet, int col, int row, std::string& line) {
+    for (const LineFix& fix : kLineFixes) {
+        if (sheet == fix.sheet && line == fix.from) {
+            line = fix.to;
+            return true;
+        }
+    }
+    const bool formula = !line.empty() && line[0] == '=';
+    if (sheet == "Przeplywy_mb" && formula && (At(col, row, 4, 59) || At(col, row, 5, 60))) {
+        line = "=RANGE('Aktywa!E73')";
+        return true;
+    }
+    if (sheet == "Przeplywy_mp" && formula) {
+        if (At(col, row, 4, 57) || At(col, row, 5, 57)) return ReplaceFirst(line, "+", "-");
+        if (At(col, row, 4, 61) || At(col, row, 5, 62)) {
+            line = "=RANGE('Aktywa!E73')";
+            return true;
+        }
+    }
+    if (sheet == "nota_10" && formula) {
+        const size_t tax = line.find("*PODATEK");
+        if (tax != std::string::npos && line.find("IF") == std::string::npos) {
+            // The tax of a loss was negative; only a positive base is taxed.
+            const std::string base = tax > 0 ? line.substr(1, tax - 1) : std::string();
+            line = "=IF(" + base + ">0," + base + "*PODATEK/100,0)";
+            return true;
+        }
+    }
+    if (sheet == "nota_13" && formula && row == 27) return ReplaceFirst(line, "100,0", "10000,0");
+    if (sheet == "Noty_d_zm" && formula && (At(col, row, 3, 5) || At(col, row, 4, 5)) &&
+        line.find("/100") == std::string::npos) {
+        line += "/100";
+        return true;
+    }
+    return false;
+}
+
+}  // namespace spf
