@@ -1,0 +1,33 @@
+// Parses and reads a formula text the way the program does (type, then the
+// text of the root) and describes what came out as one comparable string.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "formula/expression/engine.h"
+
+namespace spf::expr::test {
+
+// "Integer 7", "Float 3,5" ... on success; on failure the failure's kind
+// ("error", "arith", "convert") and its message: "error Syntax error".
+inline std::string Outcome(std::string_view text, const IdentifierResolver& resolver = {}) {
+    try {
+        const ValueRef root = ParseExpression(text, resolver);
+        const ValueType type = root->ResultType();
+        return std::string(TypeName(type)) + " " + root->StringValue();
+    } catch (const EExpression& e) {
+        return std::string("error ") + e.what();
+    } catch (const EArithmetic& e) {
+        return std::string("arith ") + e.what();
+    } catch (const EConvertError& e) {
+        return std::string("convert ") + e.what();
+    }
+}
+
+struct OutcomeCase {
+    std::string text;
+    std::string expected;
+};
+
+}  // namespace spf::expr::test
