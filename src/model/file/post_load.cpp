@@ -16,6 +16,10 @@ void RunPostLoadSteps(Workbook& workbook, bool isTemplate, const Clock& clock) {
             g.ColWidths[1] = 15;
             g.ColWidths[static_cast<size_t>(g.Columns() - 1)] = 15;
         }
+        // As when the widths are read: a column narrower than 20 pixels is
+        // never widened by the fit, so the margins stay margins.
+        for (size_t c = 0; c < g.ColWidths.size() && c < sheet.MaxColWidths.size(); ++c)
+            if (g.ColWidths[c] < 20) sheet.MaxColWidths[c] = g.ColWidths[c];
     }
     ApplyContentRepairs(workbook);
 }
