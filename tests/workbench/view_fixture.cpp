@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "model/amounts.h"
 #include "model/colors.h"
 #include "workbench/view/sheet_fit.h"
 

@@ -403,7 +403,7 @@ QPoint SheetView::nextEditableCell(int col, int row) const {
         const CellBlock b = blockAt(c, r);
         if (b.left == from.left && b.top == from.top) return std::nullopt;
         if (!cellEditable(b.left, b.top)) return std::nullopt;
-        return CellPos{b.left, b.top};
+        return CellPos{c, r};
     };
     const auto next = NextCellInOrder(nextCellEdit, afterLastCellEdit, area, {col, row}, accept);
     return next ? QPoint(next->first, next->second) : QPoint(-1, -1);
@@ -414,9 +414,17 @@ void SheetView::editorEnter() {
         commitEdit();
         return;
     }
-    const QPoint next = nextEditableCell(current_.x(), current_.y());
+    // Inside a merged block the walk goes on from the cell it entered the
+    // block by, so the cells after the block are reached and none twice.
+    QPoint from = current_;
+    if (walkFrom_.x() >= 0 && blockAt(walkFrom_.x(), walkFrom_.y()).left == current_.x() &&
+        blockAt(walkFrom_.x(), walkFrom_.y()).top == current_.y())
+        from = walkFrom_;
+    const QPoint next = nextEditableCell(from.x(), from.y());
     // With nowhere to go the cell and its editor stay as they are.
-    if (next.x() >= 0) moveCurrent(next.x(), next.y(), false);
+    if (next.x() < 0) return;
+    moveCurrent(next.x(), next.y(), false);
+    walkFrom_ = next;
 }
 
 void SheetView::editorFocusLost() {
@@ -664,7 +672,8 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
 
 void SheetView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
-    if (editing_ && editorCell_.x() < 0 && cellEditable(current_.x(), current_.y())) openEditor();
+    // While an editor closes it hands the focus back here; nothing opens then.
+    if (!closingEditor_ && editing_ && editorCell_.x() < 0 && cellEditable(current_.x(), current_.y())) openEditor();
     viewport()->update();
 }
 

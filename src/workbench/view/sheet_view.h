@@ -101,7 +101,8 @@ public:
     // editable cells. The window calls it before saving, printing or switching language.
     void commitEdit();
 
-    // The next editable cell after (col, row) in the Enter order, or (-1, -1).
+    // The next cell after (col, row) in the Enter order that accepts typing
+    // (a cell of a merged block stands for the block), or (-1, -1).
     QPoint nextEditableCell(int col, int row) const;
 
 signals:
@@ -166,6 +167,7 @@ private:
     std::vector<int> rowStart_;
     CellEditor* editor_ = nullptr;
     QPoint editorCell_{-1, -1};
+    QPoint walkFrom_{-1, -1};  // where Enter last landed, inside a merged block
     bool editorModified_ = false;
     CellHint* hint_ = nullptr;
     QPoint hintCell_{-1, -1};

@@ -1,0 +1,163 @@
+// The in-place editor: its box, its look, the Enter walk and when an edit ends.
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "view_fixture.h"
+#include "view_test_support.h"
+#include "workbench/view/enter_walk.h"
+
+using namespace spf;
+using namespace spf::test;
+
+namespace {
+constexpr int kD = 4, kE = 5, kFirst = 5, kLastItem = 8, kCommentBlock = 11;
+}
+
+class CellEditorTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<Workbook> book;
+    std::unique_ptr<ViewHarness> harness;
+
+private slots:
+    void init() {
+        book = std::make_unique<Workbook>(MakeFixtureBook());
+        harness = std::make_unique<ViewHarness>(*book);
+    }
+    void cleanup() {
+        harness.reset();
+        book.reset();
+    }
+
+    void editorCoversTheBoxAndIsTwiceAsWide() {
+        SheetView& view = harness->show("Bilans_t");
+        Focus(view);
+        view.setCurrentCell(kD, kFirst);
+        const QRect cell = view.cellRect(kD, kFirst);
+        QCOMPARE(view.editorGeometry(), QRect(cell.left(), cell.top(), cell.width() * 2, cell.height()));
+
+        // A 3 x 2 block: the editor spans the block's height and twice its width.
+        Grid& g = view.grid();
+        Merge(g, 2, 6, 4, 7);
+        for (int r = 6; r <= 7; ++r)
+            for (int c = 2; c <= 4; ++c) g.At(c, r).Edit = true;
+        view.refresh();
+        view.setCurrentCell(2, 6);
+        const QRect box = view.cellBox(2, 6);
+        QCOMPARE(box.width(), g.ColWidths[2] + g.ColWidths[3] + g.ColWidths[4]);
+        QCOMPARE(box.height(), g.RowHeights[6] + g.RowHeights[7]);
+        QCOMPARE(view.editorGeometry(), QRect(box.left(), box.top(), box.width() * 2, box.height()));
+        view.setCurrentCell(3, 7);
+        QCOMPARE(view.currentCell(), QPoint(2, 6));  // a block is entered at its base cell
+    }
+
+    void editorTakesAlignmentFontAndColour() {
+        SheetView& view = harness->show("Bilans_t");
+        Focus(view);
+        view.setCurrentCell(kD, kFirst);
+        QPlainTextEdit* editor = Editor(view);
+        QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(editor->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(editor->font().family(), QStringLiteral("Arial"));
+
+        // An inheriting cell of a centred column is edited centred.
+        view.grid().At(2, kCommentBlock).CellAlignment = Alignment::Left;
+        view.properties().column(2).align = TMyAlign::alCenter;
+        view.setCurrentCell(2, kCommentBlock);
+        QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    }
+
+    void enterWalksDownThenRightOverInputCells() {
+        SheetView& view = harness->show("Bilans_t");
+        Focus(view);
+        view.setCurrentCell(kD, kFirst);
+        QList<QPoint> visited;
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(Editor(view), Qt::Key_Return);
+            visited << view.currentCell();
+        }
+        // The comment block spans D11 and E11: it is entered from each column
+        // at its base cell, and the walk goes on below the cell it came by.
+        const QPoint block(2, kCommentBlock);
+        const QList<QPoint> expected{{kD, 6}, {kD, 7}, {kD, kLastItem}, block, {kE, kFirst},
+                                     {kE, 6}, {kE, 7}, {kE, kLastItem}, block, block};
+        QCOMPARE(visited, expected);
+        QVERIFY2(Editor(view)->isVisible(), "at the last cell Enter leaves the cell and its editor open");
+    }
+
+    void enterAtTheLastCellReportsOnlyWhenLeaving() {
+        SheetView& view = harness->show("Bilans_t");
+        for (int c = 2; c <= kE; ++c) view.grid().At(c, kCommentBlock).Edit = false;
+        Focus(view);
+        view.setCurrentCell(kE, kLastItem);
+        Editor(view)->selectAll();
+        QTest::keyClicks(Editor(view), QStringLiteral("42"));
+        QTest::keyClick(Editor(view), Qt::Key_Return);
+        QCOMPARE(view.currentCell(), QPoint(kE, kLastItem));
+        QCOMPARE(Utf8(view.grid().At(kE, kLastItem).Cells), QStringLiteral("0,00"));
+        // Focus leaving the grid ends the edit.
+        QLineEdit elsewhere;
+        elsewhere.show();
+        QApplication::setActiveWindow(&elsewhere);
+        elsewhere.setFocus();
+        QApplication::processEvents();
+        QCOMPARE(Utf8(view.grid().At(kE, kLastItem).Cells), QStringLiteral("42,00"));
+        QVERIFY(!view.editorOpen());
+    }
+
+    void tabIsIgnoredAndArrowsMove() {
+        SheetView& view = harness->show("Bilans_t");
+        Focus(view);
+        view.setCurrentCell(kD, kFirst);
+        QTest::keyClick(Editor(view), Qt::Key_Tab);
+        QCOMPARE(view.currentCell(), QPoint(kD, kFirst));
+        QCOMPARE(Editor(view)->toPlainText(), QStringLiteral("0,00"));
+        QTest::keyClick(Editor(view), Qt::Key_Down);
+        QCOMPARE(view.currentCell(), QPoint(kD, kFirst + 1));
+        QTest::keyClick(Editor(view), Qt::Key_Up);
+        QTest::keyClick(Editor(view), Qt::Key_Up);
+        QCOMPARE(view.currentCell(), QPoint(kD, kFirst - 1));
+        QVERIFY2(!view.editorOpen(), "the heading cell is not editable");
+    }
+
+    void walkOrder_data() {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QPoint>("start");
+        QTest::addColumn<QPoint>("expected");
+        // Area columns 1..3, rows 1..3; cells in column 2 are not editable.
+        const int down = int(T_nextcell::nc_downright), right = int(T_nextcell::nc_rightdown);
+        const int stop = int(T_lastcell::lc_stop), first = int(T_lastcell::lc_first);
+        QTest::newRow("down the column") << down << stop << QPoint(1, 1) << QPoint(1, 2);
+        QTest::newRow("next column from the top, passing the locked one") << down << stop << QPoint(1, 3)
+                                                                          << QPoint(3, 1);
+        QTest::newRow("stop after the last cell") << down << stop << QPoint(3, 3) << QPoint(-1, -1);
+        QTest::newRow("wrap to the first cell") << down << first << QPoint(3, 3) << QPoint(1, 1);
+        QTest::newRow("along the row") << right << stop << QPoint(1, 1) << QPoint(3, 1);
+    }
+    void walkOrder() {
+        QFETCH(int, order);
+        QFETCH(int, last);
+        QFETCH(QPoint, start);
+        QFETCH(QPoint, expected);
+        auto accept = [](int c, int r) -> std::optional<CellPos> {
+            if (c == 2) return std::nullopt;
+            return CellPos{c, r};
+        };
+        const auto next = NextCellInOrder(static_cast<T_nextcell>(order), static_cast<T_lastcell>(last),
+                                          WalkArea{1, 1, 3, 3}, {start.x(), start.y()}, accept);
+        QCOMPARE(next ? QPoint(next->first, next->second) : QPoint(-1, -1), expected);
+    }
+
+    void walkEndsWhenNothingElseIsEditable() {
+        auto only = [](int c, int r) -> std::optional<CellPos> {
+            if (c == 2 && r == 2) return CellPos{c, r};
+            return std::nullopt;
+        };
+        QVERIFY(!NextCellInOrder(T_nextcell::nc_downright, T_lastcell::lc_first, WalkArea{1, 1, 3, 3}, {2, 2}, only));
+    }
+};
+
+QTEST_MAIN(CellEditorTest)
+#include "cell_editor_test.moc"
