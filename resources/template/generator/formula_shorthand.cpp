@@ -1,5 +1,6 @@
 #include "formula_shorthand.h"
 
+#include <algorithm>
 #include <cctype>
 #include <stdexcept>
 
@@ -25,6 +26,11 @@ std::string ExpandReference(const std::string& inner, const FormulaContext& cont
     if (bang != std::string::npos) {
         target = address.substr(0, bang);
         address = address.substr(bang + 1);
+        const bool identifier = !target.empty() && !std::isdigit(static_cast<unsigned char>(target[0])) &&
+                                std::all_of(target.begin(), target.end(), [](char c) {
+                                    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+                                });
+        if (!identifier) throw std::invalid_argument("bad sheet name in [" + inner + "]");
     }
     if (address.empty()) throw std::invalid_argument("empty reference [" + inner + "]");
     if (address[0] == '@') {
