@@ -15,7 +15,7 @@
 namespace spf::test {
 namespace {
 
-constexpr int D = 4, E = 5, F = 6, G = 7;
+constexpr int D = 4, E = 5, F = 6;
 
 struct Typed {
     const char* sheet;
@@ -82,7 +82,7 @@ TEST(ExplanatoryNotes, CheckRowsShowAFigureTypedOnOneSideOnly) {
         int row;
     } cases[] = {
         {{"RZiS_p", D, 7, "2400100"}, "nota_01", D, 11},
-        {{"RZiS_k", E, 7, "2100100"}, "nota_01a", E, 12},
+        {{"RZiS_p", E, 7, "2100100"}, "nota_01a", E, 12},
         {{"RZiS_p", D, 10, "900100"}, "nota_02", D, 15},
         {{"RZiS_k", D, 11, "1953100"}, "nota_03", D, 20},
         {{"RZiS_p", E, 25, "6100"}, "nota_04", E, 21},
