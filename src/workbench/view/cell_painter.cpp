@@ -269,7 +269,9 @@ void CellPainter::drawRatioLines(QPainter& p, int col, int row, const CellRect& 
         const int y = rest == 2 ? r.bottom : r.top - 1;
         DrawGridLine(p, x0, y, x0 + w, y, 1, Qt::black);
     }
-    if (rest == 0 && col > 1) DrawGridLine(p, r.left - 1, r.top, r.right, r.top, 2, kRatioRuleColor);
+    // The header row counts as no fifth row: it carries no rule.
+    if (rest == 0 && col > 1 && row >= properties_.fixedRows)
+        DrawGridLine(p, r.left - 1, r.top, r.right, r.top, 2, kRatioRuleColor);
 }
 
 }  // namespace spf
