@@ -34,5 +34,6 @@ struct Command {
 Command MakeDumpCommand();
 Command MakeHeaderCommand();
 Command MakeResaveCommand();
+Command MakeExprCommand();
 
 }  // namespace spf::cli

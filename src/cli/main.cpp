@@ -16,6 +16,7 @@ const std::vector<Command>& Commands() {
         MakeDumpCommand(),
         MakeHeaderCommand(),
         MakeResaveCommand(),
+        MakeExprCommand(),
     };
     return commands;
 }
