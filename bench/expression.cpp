@@ -52,7 +52,8 @@ double PerSecond(Body body) {
 
 int main() {
     using spf::expr::ParseExpression;
-    const double parseRead = PerSecond([](size_t i) { return ParseExpression(kFormulas[i])->StringValue().size(); });
+    const double parseRead =
+        PerSecond([](size_t i) { return ParseExpression(kFormulas[i])->StringValue().size(); });
 
     std::vector<spf::expr::ValueRef> trees;
     for (const auto& f : kFormulas) trees.push_back(ParseExpression(f));

@@ -15,10 +15,11 @@ int IndexOf(const std::array<std::string_view, N>& names, std::string_view name)
 
 // By position: the cast targets follow the ValueType codes, the math and
 // string names the order of MathFunction and StringFunction.
-constexpr std::array<std::string_view, 6> kCasts = {"OBJECT", "STRING", "FLOAT", "INTEGER", "ENUMERATED",
-                                                     "BOOLEAN"};
-constexpr std::array<std::string_view, 14> kMath = {"TRUNC", "ROUND", "ABS", "ARCTAN", "COS", "EXP", "FRAC",
-                                                    "INT", "LN", "PI", "SIN", "SQR", "SQRT", "POWER"};
+constexpr std::array<std::string_view, 6> kCasts = {"OBJECT",  "STRING",     "FLOAT",
+                                                    "INTEGER", "ENUMERATED", "BOOLEAN"};
+constexpr std::array<std::string_view, 14> kMath = {"TRUNC", "ROUND", "ABS",  "ARCTAN", "COS",
+                                                    "EXP",   "FRAC",  "INT",  "LN",     "PI",
+                                                    "SIN",   "SQR",   "SQRT", "POWER"};
 constexpr std::array<std::string_view, 5> kStrings = {"UPPER", "LOWER", "COPY", "POS", "LENGTH"};
 
 }  // namespace

@@ -5,7 +5,8 @@ namespace spf::expr {
 
 bool TConditional::ParametersValid() {
     if (ParameterCount() != 3) throw EExpression("IF must have 3 parameters");
-    if (Param(0).ResultType() != ValueType::Boolean) throw EExpression("First parameter to If must be Boolean");
+    if (Param(0).ResultType() != ValueType::Boolean)
+        throw EExpression("First parameter to If must be Boolean");
     resultType_ = Param(1).ResultType();
     if (Param(2).ResultType() != resultType_) throw EExpression("IF options must be the same type");
     return true;

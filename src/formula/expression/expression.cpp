@@ -32,12 +32,17 @@ bool TExpression::ParametersValid() { return true; }
 
 const TypeInfo& TExpression::TypeDescriptor() const {
     switch (ResultType()) {
-        case ValueType::String: return StringDescriptor();
-        case ValueType::Float: return DoubleDescriptor();
-        case ValueType::Integer: return IntegerDescriptor();
-        case ValueType::Boolean: return BooleanDescriptor();
+        case ValueType::String:
+            return StringDescriptor();
+        case ValueType::Float:
+            return DoubleDescriptor();
+        case ValueType::Integer:
+            return IntegerDescriptor();
+        case ValueType::Boolean:
+            return BooleanDescriptor();
         case ValueType::Object:
-        case ValueType::Enumerated: break;
+        case ValueType::Enumerated:
+            break;
     }
     throw EExpression("Cannot provide TypeInfo for " + ClassNameOf(*this));
 }
@@ -48,11 +53,16 @@ std::string TExpression::StringValue() const {
             const HostObject object = ObjectValue();
             return object ? object->ClassName() : std::string();
         }
-        case ValueType::Float: return NumberText(FloatValue());
-        case ValueType::Integer: return IntegerText(IntegerValue());
-        case ValueType::Enumerated: return TypeDescriptor().MemberName(IntegerValue());
-        case ValueType::Boolean: return BooleanValue() ? "TRUE" : "FALSE";
-        case ValueType::String: break;
+        case ValueType::Float:
+            return NumberText(FloatValue());
+        case ValueType::Integer:
+            return IntegerText(IntegerValue());
+        case ValueType::Enumerated:
+            return TypeDescriptor().MemberName(IntegerValue());
+        case ValueType::Boolean:
+            return BooleanValue() ? "TRUE" : "FALSE";
+        case ValueType::String:
+            break;
     }
     CannotRead("String");
 }
@@ -61,8 +71,10 @@ double TExpression::FloatValue() const {
     switch (ResultType()) {
         case ValueType::Integer:
         case ValueType::Enumerated:
-        case ValueType::Boolean: return static_cast<double>(IntegerValue());
-        default: CannotRead("Float");
+        case ValueType::Boolean:
+            return static_cast<double>(IntegerValue());
+        default:
+            CannotRead("Float");
     }
 }
 

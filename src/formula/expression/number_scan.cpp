@@ -28,8 +28,10 @@ bool IsUnderflow(std::string_view text) {
     if (i < text.size() && text[i] == '.') {
         for (++i; i < text.size() && IsDigit(text[i]); ++i) {
             if (significant) continue;
-            if (text[i] != '0') significant = true;
-            else --magnitude;
+            if (text[i] != '0')
+                significant = true;
+            else
+                --magnitude;
         }
     }
     long exponent = 0;

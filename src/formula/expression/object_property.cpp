@@ -8,20 +8,34 @@ namespace {
 bool KindType(PropertyKind kind, ValueType& type) {
     switch (kind) {
         case PropertyKind::Integer:
-        case PropertyKind::Char: type = ValueType::Integer; return true;
-        case PropertyKind::Boolean: type = ValueType::Boolean; return true;
-        case PropertyKind::Enumeration: type = ValueType::Enumerated; return true;
-        case PropertyKind::Float: type = ValueType::Float; return true;
-        case PropertyKind::Text: type = ValueType::String; return true;
-        case PropertyKind::Object: type = ValueType::Object; return true;
-        case PropertyKind::Other: break;
+        case PropertyKind::Char:
+            type = ValueType::Integer;
+            return true;
+        case PropertyKind::Boolean:
+            type = ValueType::Boolean;
+            return true;
+        case PropertyKind::Enumeration:
+            type = ValueType::Enumerated;
+            return true;
+        case PropertyKind::Float:
+            type = ValueType::Float;
+            return true;
+        case PropertyKind::Text:
+            type = ValueType::String;
+            return true;
+        case PropertyKind::Object:
+            type = ValueType::Object;
+            return true;
+        case PropertyKind::Other:
+            break;
     }
     return false;
 }
 
 }  // namespace
 
-TObjectProperty::TObjectProperty(HostObject object, std::string_view propertyName) : object_(std::move(object)) {
+TObjectProperty::TObjectProperty(HostObject object, std::string_view propertyName)
+    : object_(std::move(object)) {
     property_ = object_ ? object_->FindProperty(propertyName) : nullptr;
     if (!property_) {
         throw EExpression(std::string(propertyName) + " is not published property of " +

@@ -6,8 +6,25 @@
 namespace spf::expr {
 
 enum class OperatorCode : int {
-    opNot, opExp, opMult, opDivide, opDiv, opMod, opAnd, opShl, opShr,
-    opPlus, opMinus, opOr, opXor, opEq, opNEq, opLT, opGT, opLTE, opGTE
+    opNot,
+    opExp,
+    opMult,
+    opDivide,
+    opDiv,
+    opMod,
+    opAnd,
+    opShl,
+    opShr,
+    opPlus,
+    opMinus,
+    opOr,
+    opXor,
+    opEq,
+    opNEq,
+    opLT,
+    opGT,
+    opLTE,
+    opGTE
 };
 
 // The name used in messages: "opNot", "opMult" ...

@@ -47,7 +47,8 @@ bool OperatorResult(OperatorCode op, ValueType operand, ValueType& result) {
             result = ValueType::Boolean;
             return op == Op::opNot || op == Op::opAnd || op == Op::opOr || op == Op::opXor;
         case ValueType::Object:
-        case ValueType::Enumerated: break;
+        case ValueType::Enumerated:
+            break;
     }
     result = operand;
     return false;
@@ -75,13 +76,20 @@ int64_t IntegerDivide(int64_t l, int64_t r, bool remainder) {
 template <typename T>
 bool Compare(OperatorCode op, const T& l, const T& r) {
     switch (op) {
-        case Op::opEq: return l == r;
-        case Op::opNEq: return l != r;
-        case Op::opLT: return l < r;
-        case Op::opGT: return l > r;
-        case Op::opLTE: return l <= r;
-        case Op::opGTE: return l >= r;
-        default: return false;
+        case Op::opEq:
+            return l == r;
+        case Op::opNEq:
+            return l != r;
+        case Op::opLT:
+            return l < r;
+        case Op::opGT:
+            return l > r;
+        case Op::opLTE:
+            return l <= r;
+        case Op::opGTE:
+            return l >= r;
+        default:
+            return false;
     }
 }
 
@@ -115,21 +123,27 @@ ValueType TUnaryOp::ResultType() const {
 double TUnaryOp::FloatValue() const {
     if (ResultType() != ValueType::Float) return TExpression::FloatValue();
     switch (op_) {
-        case Op::opPlus: return operand_->FloatValue();
-        case Op::opMinus: return -operand_->FloatValue();
-        default: InternalError(11);
+        case Op::opPlus:
+            return operand_->FloatValue();
+        case Op::opMinus:
+            return -operand_->FloatValue();
+        default:
+            InternalError(11);
     }
 }
 
 int64_t TUnaryOp::IntegerValue() const {
     if (ResultType() != ValueType::Integer) return TExpression::IntegerValue();
     switch (op_) {
-        case Op::opPlus: return operand_->IntegerValue();
-        case Op::opMinus: return Wrap(0 - U(operand_->IntegerValue()));
+        case Op::opPlus:
+            return operand_->IntegerValue();
+        case Op::opMinus:
+            return Wrap(0 - U(operand_->IntegerValue()));
         case Op::opNot:
             if (operandType_ != ValueType::Integer) InternalError(6);
             return ~operand_->IntegerValue();
-        default: InternalError(12);
+        default:
+            InternalError(12);
     }
 }
 
@@ -165,12 +179,18 @@ double TBinaryOp::FloatValue() const {
     const double l = left_->FloatValue();
     const double r = right_->FloatValue();
     switch (op_) {
-        case Op::opExp: return CheckedPower(l, r);
-        case Op::opMult: return CheckedFloat(l * r);
-        case Op::opDivide: return CheckedDivide(l, r);
-        case Op::opPlus: return CheckedFloat(l + r);
-        case Op::opMinus: return CheckedFloat(l - r);
-        default: InternalError(11);
+        case Op::opExp:
+            return CheckedPower(l, r);
+        case Op::opMult:
+            return CheckedFloat(l * r);
+        case Op::opDivide:
+            return CheckedDivide(l, r);
+        case Op::opPlus:
+            return CheckedFloat(l + r);
+        case Op::opMinus:
+            return CheckedFloat(l - r);
+        default:
+            InternalError(11);
     }
 }
 
@@ -179,27 +199,42 @@ int64_t TBinaryOp::IntegerValue() const {
     const int64_t l = left_->IntegerValue();
     const int64_t r = right_->IntegerValue();
     switch (op_) {
-        case Op::opMult: return Wrap(U(l) * U(r));
-        case Op::opDiv: return IntegerDivide(l, r, false);
-        case Op::opMod: return IntegerDivide(l, r, true);
-        case Op::opAnd: return l & r;
-        case Op::opOr: return l | r;
-        case Op::opXor: return l ^ r;
-        case Op::opShl: return ShiftLeft(l, r);
-        case Op::opShr: return ShiftRight(l, r);
-        case Op::opPlus: return Wrap(U(l) + U(r));
-        case Op::opMinus: return Wrap(U(l) - U(r));
-        default: InternalError(12);
+        case Op::opMult:
+            return Wrap(U(l) * U(r));
+        case Op::opDiv:
+            return IntegerDivide(l, r, false);
+        case Op::opMod:
+            return IntegerDivide(l, r, true);
+        case Op::opAnd:
+            return l & r;
+        case Op::opOr:
+            return l | r;
+        case Op::opXor:
+            return l ^ r;
+        case Op::opShl:
+            return ShiftLeft(l, r);
+        case Op::opShr:
+            return ShiftRight(l, r);
+        case Op::opPlus:
+            return Wrap(U(l) + U(r));
+        case Op::opMinus:
+            return Wrap(U(l) - U(r));
+        default:
+            InternalError(12);
     }
 }
 
 bool TBinaryOp::BooleanValue() const {
     if (ResultType() != ValueType::Boolean) return TExpression::BooleanValue();
     switch (op_) {
-        case Op::opAnd: return left_->BooleanValue() && right_->BooleanValue();
-        case Op::opOr: return left_->BooleanValue() || right_->BooleanValue();
-        case Op::opXor: return left_->BooleanValue() != right_->BooleanValue();
-        default: InternalError(13);
+        case Op::opAnd:
+            return left_->BooleanValue() && right_->BooleanValue();
+        case Op::opOr:
+            return left_->BooleanValue() || right_->BooleanValue();
+        case Op::opXor:
+            return left_->BooleanValue() != right_->BooleanValue();
+        default:
+            InternalError(13);
     }
 }
 
@@ -213,16 +248,20 @@ TRelationalOp::TRelationalOp(OperatorCode op, ValueRef left, ValueRef right)
 
 bool TRelationalOp::BooleanValue() const {
     switch (operandType_) {
-        case ValueType::String: return Compare(op_, left_->StringValue(), right_->StringValue());
-        case ValueType::Float: return Compare(op_, left_->FloatValue(), right_->FloatValue());
-        case ValueType::Integer: return Compare(op_, left_->IntegerValue(), right_->IntegerValue());
+        case ValueType::String:
+            return Compare(op_, left_->StringValue(), right_->StringValue());
+        case ValueType::Float:
+            return Compare(op_, left_->FloatValue(), right_->FloatValue());
+        case ValueType::Integer:
+            return Compare(op_, left_->IntegerValue(), right_->IntegerValue());
         case ValueType::Boolean:
             if (op_ != Op::opEq && op_ != Op::opNEq) {
                 throw EExpression("cannot apply " + std::string(OperatorName(op_)) + " to boolean operands");
             }
             return Compare(op_, left_->BooleanValue(), right_->BooleanValue());
         case ValueType::Object:
-        case ValueType::Enumerated: break;
+        case ValueType::Enumerated:
+            break;
     }
     return false;
 }

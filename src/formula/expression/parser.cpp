@@ -35,20 +35,25 @@ bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= '
 // Precedence level of a binary operator, lowest first; -1 for NOT.
 int OperatorLevel(OperatorCode op) {
     switch (op) {
-        case Op::opNot: return -1;
+        case Op::opNot:
+            return -1;
         case Op::opPlus:
         case Op::opMinus:
         case Op::opOr:
-        case Op::opXor: return 1;
+        case Op::opXor:
+            return 1;
         case Op::opMult:
         case Op::opDivide:
         case Op::opDiv:
         case Op::opMod:
         case Op::opAnd:
         case Op::opShl:
-        case Op::opShr: return 2;
-        case Op::opExp: return 3;
-        default: return 0;  // relational
+        case Op::opShr:
+            return 2;
+        case Op::opExp:
+            return 3;
+        default:
+            return 0;  // relational
     }
 }
 constexpr int kFactorLevel = 4;
@@ -123,12 +128,18 @@ private:
 
     std::optional<OperatorToken> PeekOperator() const {
         switch (Peek()) {
-            case '^': return OperatorToken{Op::opExp, 1};
-            case '*': return OperatorToken{Op::opMult, 1};
-            case '/': return OperatorToken{Op::opDivide, 1};
-            case '+': return OperatorToken{Op::opPlus, 1};
-            case '-': return OperatorToken{Op::opMinus, 1};
-            case '=': return OperatorToken{Op::opEq, 1};
+            case '^':
+                return OperatorToken{Op::opExp, 1};
+            case '*':
+                return OperatorToken{Op::opMult, 1};
+            case '/':
+                return OperatorToken{Op::opDivide, 1};
+            case '+':
+                return OperatorToken{Op::opPlus, 1};
+            case '-':
+                return OperatorToken{Op::opMinus, 1};
+            case '=':
+                return OperatorToken{Op::opEq, 1};
             case '<':
                 if (Peek(1) == '=') return OperatorToken{Op::opLTE, 2};
                 if (Peek(1) == '>') return OperatorToken{Op::opNEq, 2};
@@ -136,11 +147,13 @@ private:
             case '>':
                 if (Peek(1) == '=') return OperatorToken{Op::opGTE, 2};
                 return OperatorToken{Op::opGT, 1};
-            default: break;
+            default:
+                break;
         }
         if (!IsIdentStart(Peek())) return std::nullopt;
         const size_t end = IdentifierEnd(pos_);
-        if (const auto op = WordOperator(text_.substr(pos_, end - pos_))) return OperatorToken{*op, end - pos_};
+        if (const auto op = WordOperator(text_.substr(pos_, end - pos_)))
+            return OperatorToken{*op, end - pos_};
         return std::nullopt;
     }
 
@@ -161,9 +174,11 @@ private:
             Node right = Level(level + 1);
             const int depth = Deeper(std::max(left.depth, right.depth));
             if (level == 0) {
-                left.value = std::make_shared<TRelationalOp>(token->op, std::move(left.value), std::move(right.value));
+                left.value =
+                    std::make_shared<TRelationalOp>(token->op, std::move(left.value), std::move(right.value));
             } else {
-                left.value = std::make_shared<TBinaryOp>(token->op, std::move(left.value), std::move(right.value));
+                left.value =
+                    std::make_shared<TBinaryOp>(token->op, std::move(left.value), std::move(right.value));
             }
             left.depth = depth;
         }
@@ -177,7 +192,8 @@ private:
             ++pos_;
             HostObject object = node.value->ObjectValue();
             if (!IsIdentStart(Peek())) {
-                throw EExpression("Invalid property of object " + (object ? object->ClassName() : std::string("nil")));
+                throw EExpression("Invalid property of object " +
+                                  (object ? object->ClassName() : std::string("nil")));
             }
             const size_t end = IdentifierEnd(pos_);
             node.value = std::make_shared<TObjectProperty>(std::move(object), text_.substr(pos_, end - pos_));
@@ -257,7 +273,8 @@ private:
         std::string text;
         for (++pos_;;) {
             if (pos_ >= text_.size()) {
-                throw EExpression(CharCount(text) > kMaxStringChars ? "String too long" : "Unterminated string");
+                throw EExpression(CharCount(text) > kMaxStringChars ? "String too long"
+                                                                    : "Unterminated string");
             }
             const char c = text_[pos_++];
             if (c == '\'') {

@@ -14,7 +14,8 @@ namespace spf::expr {
 // parameters is the parsed list, or null when the name had no parentheses.
 // A function node the resolver returns takes the list over; a list the
 // resolver does not keep is discarded. Returning null means "unknown".
-using IdentifierResolver = std::function<ValueRef(const std::string& name, std::unique_ptr<TParameterList> parameters)>;
+using IdentifierResolver =
+    std::function<ValueRef(const std::string& name, std::unique_ptr<TParameterList> parameters)>;
 
 // Parses the whole text and returns the root node. Throws EExpression (or
 // EConvertError for an Integer literal too large for 64 bits, EArithmetic

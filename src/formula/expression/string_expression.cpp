@@ -15,12 +15,14 @@ bool TStringExpression::ParametersValid() {
         return true;
     };
     switch (function_) {
-        case StringFunction::Pos: return textParams(2);
+        case StringFunction::Pos:
+            return textParams(2);
         case StringFunction::Copy:
             // Start and count must be Integer expressions, not merely readable as one.
             return ParameterCount() == 3 && Param(0).ReadableAs(ValueType::String) &&
                    Param(1).ResultType() == ValueType::Integer && Param(2).ResultType() == ValueType::Integer;
-        default: return textParams(1);
+        default:
+            return textParams(1);
     }
 }
 
@@ -31,8 +33,10 @@ ValueType TStringExpression::ResultType() const {
 
 std::string TStringExpression::StringValue() const {
     switch (function_) {
-        case StringFunction::Upper: return AsciiUpper(Param(0).StringValue());
-        case StringFunction::Lower: return AsciiLower(Param(0).StringValue());
+        case StringFunction::Upper:
+            return AsciiUpper(Param(0).StringValue());
+        case StringFunction::Lower:
+            return AsciiLower(Param(0).StringValue());
         case StringFunction::Copy: {
             const std::string text = Param(0).StringValue();
             const int64_t start = std::max<int64_t>(Param(1).IntegerValue(), 1);
@@ -45,13 +49,15 @@ std::string TStringExpression::StringValue() const {
             const size_t to = from + CharOffset(std::string_view(text).substr(from), taken);
             return text.substr(from, to - from);
         }
-        default: return TExpression::StringValue();
+        default:
+            return TExpression::StringValue();
     }
 }
 
 int64_t TStringExpression::IntegerValue() const {
     switch (function_) {
-        case StringFunction::Length: return static_cast<int64_t>(CharCount(Param(0).StringValue()));
+        case StringFunction::Length:
+            return static_cast<int64_t>(CharCount(Param(0).StringValue()));
         case StringFunction::Pos: {
             const std::string sub = Param(0).StringValue();
             const std::string text = Param(1).StringValue();
@@ -59,7 +65,8 @@ int64_t TStringExpression::IntegerValue() const {
             const size_t at = text.find(sub);
             return at == std::string::npos ? 0 : static_cast<int64_t>(CharCount(text.substr(0, at))) + 1;
         }
-        default: return TExpression::IntegerValue();
+        default:
+            return TExpression::IntegerValue();
     }
 }
 

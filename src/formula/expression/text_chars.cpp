@@ -9,7 +9,10 @@ bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0
 // byte opened a sequence long enough to take it.
 size_t SequenceLength(std::string_view text, size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    size_t want = lead >= 0xF0 && lead < 0xF8 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xC0 && lead < 0xE0 ? 2 : 1;
+    size_t want = lead >= 0xF0 && lead < 0xF8   ? 4
+                  : lead >= 0xE0 && lead < 0xF0 ? 3
+                  : lead >= 0xC0 && lead < 0xE0 ? 2
+                                                : 1;
     size_t n = 1;
     while (n < want && at + n < text.size() && IsContinuation(text[at + n])) ++n;
     return n;

@@ -45,8 +45,10 @@ int64_t TTypeCast::IntegerValue() const {
             if (!value) throw EExpression("Cannot convert " + text + " to integer");
             return *value;
         }
-        case ValueType::Float: return TruncToInteger(Param(0).FloatValue());
-        default: return Param(0).IntegerValue();
+        case ValueType::Float:
+            return TruncToInteger(Param(0).FloatValue());
+        default:
+            return Param(0).IntegerValue();
     }
 }
 
@@ -59,9 +61,12 @@ bool TTypeCast::BooleanValue() const {
             if (text == "TRUE") return true;
             throw EExpression("Cannot convert " + text + " to Boolean");
         }
-        case ValueType::Float: return std::fabs(Param(0).FloatValue()) > 1e-30;
-        case ValueType::Boolean: return Param(0).BooleanValue();
-        default: return Param(0).IntegerValue() != 0;
+        case ValueType::Float:
+            return std::fabs(Param(0).FloatValue()) > 1e-30;
+        case ValueType::Boolean:
+            return Param(0).BooleanValue();
+        default:
+            return Param(0).IntegerValue() != 0;
     }
 }
 

@@ -6,12 +6,18 @@ namespace spf::expr {
 
 std::string_view TypeName(ValueType type) {
     switch (type) {
-        case ValueType::Object: return "Object";
-        case ValueType::String: return "String";
-        case ValueType::Float: return "Float";
-        case ValueType::Integer: return "Integer";
-        case ValueType::Enumerated: return "Enumerated";
-        case ValueType::Boolean: return "Boolean";
+        case ValueType::Object:
+            return "Object";
+        case ValueType::String:
+            return "String";
+        case ValueType::Float:
+            return "Float";
+        case ValueType::Integer:
+            return "Integer";
+        case ValueType::Enumerated:
+            return "Enumerated";
+        case ValueType::Boolean:
+            return "Boolean";
     }
     return "Object";
 }

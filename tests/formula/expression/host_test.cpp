@@ -27,7 +27,9 @@ std::string Failure(F&& f) {
 class TTwice : public TFunction {
 public:
     TTwice(std::unique_ptr<TParameterList> p, int& reads) : TFunction(std::move(p)), reads_(reads) {}
-    bool ParametersValid() override { return ParameterCount() == 1 && Param(0).ReadableAs(ValueType::Integer); }
+    bool ParametersValid() override {
+        return ParameterCount() == 1 && Param(0).ReadableAs(ValueType::Integer);
+    }
     int64_t IntegerValue() const override {
         ++reads_;
         return 2 * Param(0).IntegerValue();
@@ -42,7 +44,8 @@ TEST(ExpressionHost, ResolverGetsUpperCaseNamesAndParameterLists) {
     std::vector<std::string> asked;
     std::vector<int> counts;  // -1 when there were no parentheses
     int reads = 0;
-    const IdentifierResolver resolver = [&](const std::string& name, std::unique_ptr<TParameterList> p) -> ValueRef {
+    const IdentifierResolver resolver = [&](const std::string& name,
+                                            std::unique_ptr<TParameterList> p) -> ValueRef {
         asked.push_back(name);
         counts.push_back(p ? static_cast<int>(p->Count()) : -1);
         if (name == "TWICE") return std::make_shared<TTwice>(std::move(p), reads);
@@ -70,7 +73,8 @@ TEST(ExpressionHost, ResolverGetsUpperCaseNamesAndParameterLists) {
 
 TEST(ExpressionHost, NodesLiveAsLongAsTheirLastReference) {
     std::vector<std::weak_ptr<IValue>> made;
-    const IdentifierResolver resolver = [&](const std::string& name, std::unique_ptr<TParameterList> p) -> ValueRef {
+    const IdentifierResolver resolver = [&](const std::string& name,
+                                            std::unique_ptr<TParameterList> p) -> ValueRef {
         if (p) {
             for (const ValueRef& v : *p) made.push_back(v);
         }
@@ -131,11 +135,7 @@ TEST(ExpressionHost, ReadableAsFollowsTheTypeOrder) {
         const char* text;
         const char* readable;  // one letter per type code: O S F I E B
     } cases[] = {
-        {"TRUE", "-SFIEB"},
-        {"1", "-SFI--"},
-        {"1.5", "-SF---"},
-        {"'a'", "-S----"},
-        {"1 < 2", "-SFIEB"},
+        {"TRUE", "-SFIEB"}, {"1", "-SFI--"}, {"1.5", "-SF---"}, {"'a'", "-S----"}, {"1 < 2", "-SFIEB"},
     };
     const char letters[] = "OSFIEB";
     for (const auto& c : cases) {
@@ -181,7 +181,7 @@ public:
         if (p.name == "Age") return 41;
         if (p.name == "Initial") return 'A';
         if (p.name == "Married") return 2;  // any non-zero ordinal is true
-        return 1;                            // Colour: clGreen
+        return 1;                           // Colour: clGreen
     }
     double FloatProperty(const PropertyInfo&) const override { return 1.68; }
     std::string TextProperty(const PropertyInfo&) const override { return name; }
@@ -203,7 +203,8 @@ TEST(ExpressionHost, ObjectProperties) {
     auto anna = std::make_shared<Person>();
     anna->spouse = std::make_shared<Person>();
     anna->spouse->name = "Jan";
-    const IdentifierResolver resolver = [&](const std::string& name, std::unique_ptr<TParameterList>) -> ValueRef {
+    const IdentifierResolver resolver = [&](const std::string& name,
+                                            std::unique_ptr<TParameterList>) -> ValueRef {
         return name == "ME" ? std::make_shared<TPersonRef>(anna) : nullptr;
     };
     const std::vector<OutcomeCase> cases = {
@@ -235,7 +236,7 @@ TEST(ExpressionHost, ObjectProperties) {
         {"ME.", "error Invalid property of object TPerson"},
         {"1.5.x", "error Bad numeric format"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Outcome(c.text, resolver), c.expected) << c.text;
+    ExpectOutcomes(cases, resolver);
 
     const ValueRef name = ParseExpression("ME.Name", resolver);
     anna->name = "Ania";  // properties are read anew at every read
@@ -243,7 +244,8 @@ TEST(ExpressionHost, ObjectProperties) {
     EXPECT_EQ(ParseExpression("ME.Colour", resolver)->ValueTypeName(), "TColour");
     EXPECT_EQ(Failure([&] { ParseExpression("OBJECT(ME)", resolver)->TypeDescriptor(); }),
               "Cannot provide TypeInfo for TTypeCast");
-    EXPECT_EQ(Failure([&] { ParseExpression("ME.Name", resolver)->ObjectValue(); }), "Cannot read String as object");
+    EXPECT_EQ(Failure([&] { ParseExpression("ME.Name", resolver)->ObjectValue(); }),
+              "Cannot read String as object");
 }
 
 // The three "foreign operator" checks guard hosts that build nodes directly.

@@ -39,7 +39,7 @@ TEST(NumberText, ShortestFormWithAtMost15Digits) {
         {1e20, "1E20"},
         {-1.5e20, "-1,5E20"},
         {0.99999999999999999, "1"},
-        {9.9999999999999999e14, "1E15"},   // rounding to 15 digits moves it up a decade
+        {9.9999999999999999e14, "1E15"},  // rounding to 15 digits moves it up a decade
         {0.000099999999999999999, "0,0001"},
         {std::numeric_limits<double>::max(), "1,79769313486232E308"},
         {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},

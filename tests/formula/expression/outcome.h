@@ -2,8 +2,11 @@
 // text of the root) and describes what came out as one comparable string.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formula/expression/engine.h"
 
@@ -29,5 +32,10 @@ struct OutcomeCase {
     std::string text;
     std::string expected;
 };
+
+// Expects every text of the table to come out as its row says.
+inline void ExpectOutcomes(const std::vector<OutcomeCase>& cases, const IdentifierResolver& resolver = {}) {
+    for (const auto& c : cases) EXPECT_EQ(Outcome(c.text, resolver), c.expected) << "formula: " << c.text;
+}
 
 }  // namespace spf::expr::test

@@ -6,10 +6,6 @@
 namespace spf::expr::test {
 namespace {
 
-void ExpectOutcomes(const std::vector<OutcomeCase>& cases) {
-    for (const auto& c : cases) EXPECT_EQ(Outcome(c.text), c.expected) << "formula: " << c.text;
-}
-
 TEST(ExpressionResults, ArithmeticAndPrecedence) {
     ExpectOutcomes({
         {"1+2*3", "Integer 7"},

@@ -10,11 +10,33 @@ namespace spf::expr::test {
 namespace {
 
 TEST(ExpressionRobustness, RandomTokenSoupReadsOrFails) {
-    const std::vector<std::string> tokens = {
-        "1", "0", "2.5", "1e308", "-", "+", "*", "/", "^", "(", ")", ",", "'a'", "'", "$FF", "$", "IF",
-        "SIN", "COPY", "POS", "ROUND", "TRUNC", "STRING", "FLOAT", "INTEGER", "BOOLEAN", "OBJECT", "AND",
-        "OR", "NOT", "DIV", "MOD", "SHL", "SHR", "XOR", "=", "<", ">", "<=", ">=", "<>", "TRUE", "FALSE",
-        " ", ".", "9223372036854775807", "PI", "X", "ż", "\t", "e", "LN", "POWER"};
+    const std::vector<std::string> tokens = {"1",       "0",
+                                             "2.5",     "1e308",
+                                             "-",       "+",
+                                             "*",       "/",
+                                             "^",       "(",
+                                             ")",       ",",
+                                             "'a'",     "'",
+                                             "$FF",     "$",
+                                             "IF",      "SIN",
+                                             "COPY",    "POS",
+                                             "ROUND",   "TRUNC",
+                                             "STRING",  "FLOAT",
+                                             "INTEGER", "BOOLEAN",
+                                             "OBJECT",  "AND",
+                                             "OR",      "NOT",
+                                             "DIV",     "MOD",
+                                             "SHL",     "SHR",
+                                             "XOR",     "=",
+                                             "<",       ">",
+                                             "<=",      ">=",
+                                             "<>",      "TRUE",
+                                             "FALSE",   " ",
+                                             ".",       "9223372036854775807",
+                                             "PI",      "X",
+                                             "ż",       "\t",
+                                             "e",       "LN",
+                                             "POWER"};
     std::mt19937 random(20041231);
     std::uniform_int_distribution<size_t> pick(0, tokens.size() - 1);
     std::uniform_int_distribution<int> length(0, 14);
