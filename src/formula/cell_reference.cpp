@@ -72,7 +72,8 @@ int FindSheetExact(const Workbook& workbook, std::string_view name) {
     return found;
 }
 
-CellReference ParseReference(const Workbook& workbook, std::string_view text, TraceSink* trace) {
+CellReference ParseReference(const Workbook& workbook, std::string_view text, TraceSink* trace,
+                             const SheetIndex* index) {
     Trace(trace, "cnvRng:", text);
     std::string r;
     r.reserve(text.size());
@@ -99,7 +100,7 @@ CellReference ParseReference(const Workbook& workbook, std::string_view text, Tr
     const auto parts = SplitAll(r, '!');
     std::string_view address = parts[0];
     if (parts.size() == 2) {
-        ref.sheet = FindSheetExact(workbook, parts[0]);
+        ref.sheet = index ? index->Find(parts[0]) : FindSheetExact(workbook, parts[0]);
         address = parts[1];
     }
     ReadAddress(address, ref);

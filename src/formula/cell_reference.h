@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "formula/sheet_index.h"
 #include "formula/trace_sink.h"
 #include "model/workbook.h"
 
@@ -25,6 +26,8 @@ int FindSheetExact(const Workbook& workbook, std::string_view name);
 
 // Throws FormulaError on a malformed reference or a handle that names no sheet.
 // A Sheet!A1 whose sheet does not exist names no sheet (it is not an error).
-CellReference ParseReference(const Workbook& workbook, std::string_view text, TraceSink* trace = nullptr);
+// Sheet names are looked up in index when one is given (it must be fresh).
+CellReference ParseReference(const Workbook& workbook, std::string_view text, TraceSink* trace = nullptr,
+                             const SheetIndex* index = nullptr);
 
 }  // namespace spf

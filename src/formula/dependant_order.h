@@ -5,37 +5,41 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "formula/evaluation_context.h"
+#include "formula/sheet_index.h"
 #include "model/workbook.h"
 
 namespace spf {
 
 class DependantOrder {
 public:
-    // Every cell that reads (sheet, col, row), directly or through other
-    // cells, without the start cell itself. Editable cells are never
-    // calculated and pass nothing on, so the walk stops at them; so it does
-    // at cells outside their sheet and at dependants of a sheet that is gone.
-    const std::vector<CalculatedCell>& Collect(const Workbook& workbook, int sheet, int col, int row);
+    // Whether a start cell, just calculated, is calculated again when the
+    // change of another start cell (or a cycle) reaches it.
+    enum class Starts { NeverAgain, AgainWhenReached };
+
+    // Every cell that reads one of the start cells, directly or through
+    // other cells. Editable cells are never calculated and pass nothing on,
+    // so the walk stops at them; so it does at cells outside their sheet and
+    // at dependants of a sheet that is gone.
+    const std::vector<CalculatedCell>& Collect(const Workbook& workbook, const std::vector<CalculatedCell>& starts,
+                                               Starts again);
 
 private:
     struct Frame {
         CalculatedCell cell;
+        bool start = false;  // a start cell's own frame only passes its change on
         size_t nextRef = 0;
     };
 
-    void RefreshSheets(const Workbook& workbook);
-    int SheetIndex(const std::string& name) const;
+    void RefreshMarks(const Workbook& workbook);
     // Marks the cell as taken; false when it was taken already.
     bool Take(const Workbook& workbook, const CalculatedCell& cell);
+    void Walk(const Workbook& workbook);
 
-    std::vector<const void*> sheetIdentity_;          // grids the name index was built for
-    std::unordered_map<std::string, int> sheetIndex_;  // GridName -> index, the last match wins
-    std::vector<std::vector<uint32_t>> marks_;         // per sheet, per cell: generation taken
+    SheetIndex sheets_;
+    std::vector<std::vector<uint32_t>> marks_;  // per sheet, per cell: generation taken
     uint32_t generation_ = 0;
     std::vector<Frame> stack_;
     std::vector<CalculatedCell> order_;

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "formula/sheet_index.h"
 #include "formula/trace_sink.h"
 #include "model/dates.h"
 #include "model/workbook.h"
@@ -35,6 +36,8 @@ public:
     // Depth of the pipeline's own recursion: a cell value that is itself a
     // call re-enters the pipeline, and may do so without end.
     int nesting = 0;
+    // Refreshed at the start of every evaluation.
+    SheetIndex sheets;
 
 private:
     Workbook& workbook_;

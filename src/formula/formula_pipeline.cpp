@@ -49,8 +49,8 @@ void CheckParenthesisDepth(std::string_view text) {
 
 // Splits at the separators outside parentheses: a separator counts as outside
 // when "(" minus ")" up to it is 0 or less. An empty last piece is dropped.
-std::vector<std::string> SplitOutside(std::string_view text, char separator) {
-    std::vector<std::string> pieces;
+std::vector<std::string_view> SplitOutside(std::string_view text, char separator) {
+    std::vector<std::string_view> pieces;
     int depth = 0;
     size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -58,21 +58,12 @@ std::vector<std::string> SplitOutside(std::string_view text, char separator) {
         if (c == '(') ++depth;
         if (c == ')') --depth;
         if (c == separator && depth <= 0) {
-            pieces.emplace_back(text.substr(start, i - start));
+            pieces.push_back(text.substr(start, i - start));
             start = i + 1;
         }
     }
-    if (start < text.size()) pieces.emplace_back(text.substr(start));
+    if (start < text.size()) pieces.push_back(text.substr(start));
     return pieces;
-}
-
-std::string Join(const std::vector<std::string>& pieces) {
-    std::string out;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        if (i > 0) out += ',';
-        out += pieces[i];
-    }
-    return out;
 }
 
 // Position of the ")" that closes the "(" at open, or npos.
@@ -97,6 +88,7 @@ std::string EvaluateFormula(EvaluationContext& context, std::string_view formula
     Trace(context.trace, "przelicz:", formula);
     context.defaultSheet = sheet;
     try {
+        context.sheets.Refresh(context.workbook());
         if (StartsWith(formula, "=")) formula.remove_prefix(1);
         return ComputeText(context, ExpandCalls(context, formula, sheet));
     } catch (...) {
@@ -113,11 +105,9 @@ std::string ComputeText(EvaluationContext& context, std::string_view text) {
     std::string t(text);
     // A value with a decimal comma ("3,5") is read as a number; "-12,5" is not.
     const size_t comma = t.find(',');
-    if (comma != std::string::npos) {
-        std::string rest = t;
-        rest.erase(comma, 1);
-        if (AllDigits(rest)) t[comma] = '.';
-    }
+    if (comma != std::string::npos && AllDigits(std::string_view(t).substr(0, comma)) &&
+        AllDigits(std::string_view(t).substr(comma + 1)))
+        t[comma] = '.';
     if (StartsWith(t, "=")) t.erase(0, 1);
 
     std::string value = expr::ParseExpression(t, EG4IDFunc(context))->StringValue();
@@ -160,11 +150,16 @@ std::string CallValue(EvaluationContext& context, std::string_view call, int she
         h.assign(name).append("(");
         const size_t argsEnd = call.size() - 1;  // the closing ")" is dropped
         const std::string_view args = argsEnd > open ? call.substr(open + 1, argsEnd - open - 1) : std::string_view();
-        auto pieces = SplitOutside(args, ',');
-        if (!pieces.empty()) {
-            for (auto& piece : pieces) piece = ArgumentText(context, piece, sheet);
+        std::string joined;
+        bool any = false;
+        for (const std::string_view piece : SplitOutside(args, ',')) {
+            if (any) joined += ',';
+            joined += ArgumentText(context, piece, sheet);
+            any = true;
+        }
+        if (any) {
             // Split again: an expanded range is one piece per cell.
-            for (const auto& piece : SplitOutside(Join(pieces), ',')) {
+            for (const std::string_view piece : SplitOutside(joined, ',')) {
                 const std::string value = ComputeText(context, ExpandCalls(context, piece, sheet));
                 h += ExpandCalls(context, value, sheet);
                 h += ',';
@@ -185,8 +180,8 @@ std::string ArgumentText(EvaluationContext& context, std::string_view piece, int
     if (parts.size() < 2) return CallValue(context, piece, sheet);
 
     const Workbook& wb = context.workbook();
-    const CellReference first = ParseReference(wb, RangeArgument(parts[0]), context.trace);
-    const CellReference last = ParseReference(wb, RangeArgument(parts[1]), context.trace);
+    const CellReference first = ParseReference(wb, RangeArgument(parts[0]), context.trace, &context.sheets);
+    const CellReference last = ParseReference(wb, RangeArgument(parts[1]), context.trace, &context.sheets);
     const int rangeSheet = first.sheet >= 0 ? first.sheet : sheet;
     if (last.col < first.col || last.row < first.row) return {};
     // Every cell of the range is read, so a range reaching outside its sheet

@@ -75,12 +75,17 @@ bool Recalculator::CalculateOne(int sheet, int col, int row) {
     return true;
 }
 
-void Recalculator::CalculateCell(int sheet, int col, int row) {
-    if (!ValidSheet(sheet) || !CalculateOne(sheet, col, row) || propagationSuspended_) return;
+void Recalculator::Propagate(DependantOrder::Starts again) {
     // The walk reads only Ref lists; calculating may add entries to them,
     // which the next propagation follows.
-    const auto& order = dependants_.Collect(context_.workbook(), sheet, col, row);
+    const auto& order = dependants_.Collect(context_.workbook(), starts_, again);
     for (const CalculatedCell& c : order) CalculateOne(c.sheet, c.col, c.row);
+}
+
+void Recalculator::CalculateCell(int sheet, int col, int row) {
+    if (!ValidSheet(sheet) || !CalculateOne(sheet, col, row) || propagationSuspended_) return;
+    starts_.assign(1, CalculatedCell{sheet, col, row});
+    Propagate(DependantOrder::Starts::NeverAgain);
 }
 
 void Recalculator::CalculateCells(int sheet, int left, int top, int right, int bottom) {
@@ -88,12 +93,16 @@ void Recalculator::CalculateCells(int sheet, int left, int top, int right, int b
         for (int r = top; r <= bottom; ++r) CalculateCell(sheet, c, r);
 }
 
+// Passing each cell's change on right after calculating it would calculate
+// the cells that read several of them again and again; one propagation after
+// the loop, in dependency order, leaves every cell with the same value.
 void Recalculator::SheetLoop(int sheet) {
     TSheet& sh = context_.workbook().Sheets[static_cast<size_t>(sheet)];
     Grid& grid = *sh.Grid;
+    starts_.clear();
     for (int c = 1; c < grid.Columns(); ++c)
         for (int r = 1; r < grid.Rows(); ++r) {
-            CalculateCell(sheet, c, r);
+            if (CalculateOne(sheet, c, r)) starts_.push_back({sheet, c, r});
             ApplyNota10Rule(sh, r);
             const Cell& cell = grid.At(c, r);
             // Re-reading a failure marker as an amount would blank it; it stays.
@@ -101,6 +110,7 @@ void Recalculator::SheetLoop(int sheet) {
                 cell.Cells != kFailedAmount)
                 FormatujLiczbe(grid, c, r);
         }
+    if (!propagationSuspended_) Propagate(DependantOrder::Starts::AgainWhenReached);
 }
 
 bool Recalculator::RecalculateSheet(int sheet) {

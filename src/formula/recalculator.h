@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "formula/dependant_order.h"
 #include "formula/evaluation_context.h"
@@ -44,12 +45,15 @@ private:
     // Calculates the cell itself; false when it stopped before passing the
     // change on (an editable cell, a cell outside its sheet).
     bool CalculateOne(int sheet, int col, int row);
+    // The sheet's cells in order, then one propagation from all of them.
     void SheetLoop(int sheet);
+    void Propagate(DependantOrder::Starts again);
     bool ValidSheet(int sheet) const;
 
     EvaluationContext context_;
     bool propagationSuspended_ = false;
     DependantOrder dependants_;
+    std::vector<CalculatedCell> starts_;
 };
 
 }  // namespace spf

@@ -17,7 +17,7 @@ bool TRangeExpr::ParametersValid() { return ParameterCount() == 1 && Param(0).Re
 
 std::string TRangeExpr::StringValue() const {
     Workbook& wb = context_.workbook();
-    CellReference ref = ParseReference(wb, Param(0).StringValue());
+    CellReference ref = ParseReference(wb, Param(0).StringValue(), nullptr, &context_.sheets);
     if (ref.sheet >= 0)
         context_.defaultSheet = ref.sheet;
     else

@@ -122,6 +122,33 @@ TEST_F(Propagation, CalculatesEachCellOncePerPropagation) {
     EXPECT_EQ(counter.count, 4);  // B2, D2, C2, B!C3
 }
 
+TEST(SheetRecalculation, PassesTheChangesOnOnceAfterTheWholeSheet) {
+    // Ten items, a running total over them and a reader on another sheet:
+    // passing each change on at once would calculate the chain again per item.
+    FixtureBook book;
+    book.AddSheet("A", 8, 14);
+    book.AddSheet("B");
+    for (int r = 2; r <= 11; ++r) {
+        book.Formula("A", "B" + std::to_string(r), "=" + std::to_string(r));
+        book.Formula("A", "C" + std::to_string(r),
+                     "=RANGE('A!B" + std::to_string(r) + "')+RANGE('A!C" + std::to_string(r - 1) + "')");
+    }
+    book.Formula("B", "C2", "=RANGE('A!C11')*2");
+    book.recalc.RecalculateWorkbook();
+    book.recalc.RecalculateWorkbook();
+    for (int r = 2; r <= 11; ++r) book.Formula("A", "B" + std::to_string(r), "=" + std::to_string(r * 10));
+    struct Counter : TraceSink {
+        void Write(std::string_view line) override { count += line == "clcCll:"; }
+        int count = 0;
+    } counter;
+    book.recalc.context().trace = &counter;
+    ASSERT_TRUE(book.recalc.RecalculateSheet(0));
+    EXPECT_EQ(book.Val("A", "C11"), "650");
+    EXPECT_EQ(book.Val("B", "C2"), "1300");
+    // Every content cell of A once, then the running totals and B!C2 once more.
+    EXPECT_EQ(counter.count, 7 * 13 + 10 + 1);
+}
+
 TEST(Cycles, PropagationEndsAndCalculatesEachCellOnce) {
     FixtureBook book;
     book.AddSheet("A");
