@@ -27,7 +27,7 @@ int RunDump(const Invocation& inv) {
         chosen.insert(index);
     }
     const bool props = inv.args.Has("--props");
-    std::vector<std::string> header = {"sheet", "cell", "col",     "row",  "shown", "grid",
+    std::vector<std::string> header = {"sheet", "cell",    "col",    "row",  "shown", "grid",
                                        "val",   "formula", "format", "edit", "text1", "text2"};
     if (props) header.insert(header.end(), {"align", "bold", "color", "indent", "notesel", "merge"});
     WriteTsvLine(inv.out, header);
@@ -61,13 +61,13 @@ int RunDump(const Invocation& inv) {
                                                    p.Text1,
                                                    p.Text2};
                 if (props) {
-                    const std::string merge = p.Merged ? std::to_string(p.MergLeft) + "," + std::to_string(p.MergTop) +
-                                                             "," + std::to_string(p.MergRight) + "," +
-                                                             std::to_string(p.MergBottom)
-                                                       : std::string();
-                    fields.insert(fields.end(), {AlignmentLetter(cell.CellAlignment), cell.CellBold ? "1" : "0",
-                                                 std::to_string(cell.CellColor), std::to_string(p.Indent),
-                                                 std::to_string(p.NoteSel), merge});
+                    const std::string merge =
+                        p.Merged ? std::to_string(p.MergLeft) + "," + std::to_string(p.MergTop) + "," +
+                                       std::to_string(p.MergRight) + "," + std::to_string(p.MergBottom)
+                                 : std::string();
+                    fields.insert(fields.end(), {AlignmentLetter(cell.CellAlignment),
+                                                 cell.CellBold ? "1" : "0", std::to_string(cell.CellColor),
+                                                 std::to_string(p.Indent), std::to_string(p.NoteSel), merge});
                 }
                 WriteTsvLine(inv.out, fields);
             }

@@ -21,8 +21,8 @@ struct Invocation {
 
 struct Command {
     std::string name;
-    std::string synopsis;     // "dump FILE [--sheet NAME]... [--props]"
-    std::string description;  // a few lines for --help
+    std::string synopsis;             // "dump FILE [--sheet NAME]... [--props]"
+    std::string description;          // a few lines for --help
     std::vector<OptionSpec> options;  // beyond the options every subcommand accepts
     int minArgs = 0;
     int maxArgs = 0;  // -1: no limit

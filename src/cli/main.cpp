@@ -79,7 +79,8 @@ int Run(const std::vector<std::string>& args) {
         return 0;
     }
     const int n = static_cast<int>(parsed.positional.size());
-    if (n < command->minArgs) throw UsageError(command->name + ": missing argument (usage: " + command->synopsis + ")");
+    if (n < command->minArgs)
+        throw UsageError(command->name + ": missing argument (usage: " + command->synopsis + ")");
     if (command->maxArgs >= 0 && n > command->maxArgs)
         throw UsageError(command->name + ": too many arguments (usage: " + command->synopsis + ")");
     const std::string folder = ProgramFolder();

@@ -20,8 +20,8 @@ int ParsedArgs::IntValue(const std::string& name, int fallback, int lo, int hi) 
     int v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (ec != std::errc{} || end != text.data() + text.size() || v < lo || v > hi)
-        throw UsageError(name + " needs a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
-                         ", not \"" + text + "\"");
+        throw UsageError(name + " needs a whole number from " + std::to_string(lo) + " to " +
+                         std::to_string(hi) + ", not \"" + text + "\"");
     return v;
 }
 

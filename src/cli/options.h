@@ -23,8 +23,8 @@ public:
 };
 
 struct OptionSpec {
-    std::string name;      // "--sheet", "-o"
-    std::string valueName; // "NAME"; empty for a flag
+    std::string name;       // "--sheet", "-o"
+    std::string valueName;  // "NAME"; empty for a flag
     std::string help;
     bool repeatable = false;
 };

@@ -30,7 +30,8 @@ ClassifiedLine ClassifyLine(std::string_view line) {
         const size_t eq = inner.find('=');
         const std::string_view key = inner.substr(0, eq);
         if (!key.empty())
-            return {LineKind::Record, key, eq == std::string_view::npos ? std::string_view{} : inner.substr(eq + 1)};
+            return {LineKind::Record, key,
+                    eq == std::string_view::npos ? std::string_view{} : inner.substr(eq + 1)};
     }
     const std::string_view trimmed = Trim(line);
     if (trimmed.empty()) return {LineKind::Blank, {}, {}};

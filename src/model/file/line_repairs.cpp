@@ -12,10 +12,9 @@ namespace {
 constexpr std::string_view kRangeOpen = "RANGE(";
 
 constexpr std::pair<std::string_view, std::string_view> kOptionReferences[] = {
-    {"RANGE('Opcje!A1')", "ROKA"},   {"RANGE('Opcje!B1')", "ROKB"},
-    {"RANGE('Opcje!C1')", "MIASTO"}, {"RANGE('Opcje!D1')", "DZISIAJ"},
-    {"RANGE('Opcje!E1')", "DZISIAJ"}, {"RANGE('Opcje!F1')", "DZISIAJROK"},
-    {"RANGE('Opcje!G1')", "FIRMA"},  {"RANGE('Opcje!K1')", "PODATEK"},
+    {"RANGE('Opcje!A1')", "ROKA"},    {"RANGE('Opcje!B1')", "ROKB"},    {"RANGE('Opcje!C1')", "MIASTO"},
+    {"RANGE('Opcje!D1')", "DZISIAJ"}, {"RANGE('Opcje!E1')", "DZISIAJ"}, {"RANGE('Opcje!F1')", "DZISIAJROK"},
+    {"RANGE('Opcje!G1')", "FIRMA"},   {"RANGE('Opcje!K1')", "PODATEK"},
 };
 
 std::string QualifyReferences(const std::string& line, std::string_view sheet) {

@@ -108,7 +108,8 @@ std::string BackupPath(const std::string& documentPath) {
 std::optional<SaveError> SafeSave(const std::string& path, std::string_view bytes, FileOps& ops) {
     std::string target;
     FileStatus status;
-    if (const int err = ResolveLinks(ops, path, target, status)) return SaveError{path, Reason("cannot look up", err)};
+    if (const int err = ResolveLinks(ops, path, target, status))
+        return SaveError{path, Reason("cannot look up", err)};
     SaveRun run(ops, target);
     std::string error;
     const int mode = status.exists ? static_cast<int>(status.mode) : -1;
@@ -120,11 +121,13 @@ std::optional<SaveError> SafeSave(const std::string& path, std::string_view byte
     bool madeBackup = false;
     if (status.exists && backup != target) {
         std::string previous;
-        if (const int err = ops.ReadFile(target, previous)) return SaveError{path, Reason("cannot read", err)};
+        if (const int err = ops.ReadFile(target, previous))
+            return SaveError{path, Reason("cannot read", err)};
         const std::string copy = run.WriteTemp(previous, mode, error);
         if (copy.empty()) return SaveError{path, error};
         FileStatus backupStatus;
-        if (const int err = ops.Status(backup, backupStatus)) return SaveError{path, Reason("cannot look up " + backup, err)};
+        if (const int err = ops.Status(backup, backupStatus))
+            return SaveError{path, Reason("cannot look up " + backup, err)};
         if (backupStatus.exists) {
             oldBackup = run.WriteTemp({}, -1, error);
             if (oldBackup.empty()) return SaveError{path, error};
@@ -132,12 +135,14 @@ std::optional<SaveError> SafeSave(const std::string& path, std::string_view byte
                 return SaveError{path, Reason("cannot set aside the backup " + backup, err)};
         }
         if (const int err = ops.Rename(copy, backup))
-            return SaveError{path, Reason("cannot make the backup " + backup, err) + RestoreBackup(ops, run, oldBackup, backup, false)};
+            return SaveError{path, Reason("cannot make the backup " + backup, err) +
+                                       RestoreBackup(ops, run, oldBackup, backup, false)};
         run.Placed(copy);
         madeBackup = true;
     }
     if (const int err = ops.Rename(fresh, target))
-        return SaveError{path, Reason("cannot replace " + target, err) + RestoreBackup(ops, run, oldBackup, backup, madeBackup)};
+        return SaveError{path, Reason("cannot replace " + target, err) +
+                                   RestoreBackup(ops, run, oldBackup, backup, madeBackup)};
     run.Placed(fresh);
     // The rename is done; a folder that cannot be synced keeps it all the same.
     ops.SyncFolder(Folder(target));

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <new>
+#include <tuple>
 #include <unordered_map>
 
 #include "model/file/cp1250.h"
@@ -30,33 +32,110 @@ constexpr int kMaxSheets = 10000;
 constexpr int kMaxExtent = 65535;  // pixels
 
 enum class Key {
-    FileVersion, SheetsCount, Miasto, Firma, Osoba, RokBiezacy, DataSporzadzenia, Podatek1, Podatek2,
-    AFAkcje1, AFAkcje2, AFAkcje3, AFBO, AFBZ, LangID, Chckd,
-    GridName, Columns, Rows, ColWidths, RowHeights, MinColWidths, MaxColWidths, RowsAdd, RowsDel, Cell,
-    CellColor, CellAlignment, Val, Text1, Text2, CellFormat, CellTopWidth, CellTopColor, CellBottomWidth,
-    CellBottomColor, CellLeftWidth, CellLeftColor, CellRightWidth, CellRightColor, Indent, NoteSel, Edit,
-    Merged, Base, MergTop, MergBottom, MergLeft, MergRight, CellBold,
+    FileVersion,
+    SheetsCount,
+    Miasto,
+    Firma,
+    Osoba,
+    RokBiezacy,
+    DataSporzadzenia,
+    Podatek1,
+    Podatek2,
+    AFAkcje1,
+    AFAkcje2,
+    AFAkcje3,
+    AFBO,
+    AFBZ,
+    LangID,
+    Chckd,
+    GridName,
+    Columns,
+    Rows,
+    ColWidths,
+    RowHeights,
+    MinColWidths,
+    MaxColWidths,
+    RowsAdd,
+    RowsDel,
+    Cell,
+    CellColor,
+    CellAlignment,
+    Val,
+    Text1,
+    Text2,
+    CellFormat,
+    CellTopWidth,
+    CellTopColor,
+    CellBottomWidth,
+    CellBottomColor,
+    CellLeftWidth,
+    CellLeftColor,
+    CellRightWidth,
+    CellRightColor,
+    Indent,
+    NoteSel,
+    Edit,
+    Merged,
+    Base,
+    MergTop,
+    MergBottom,
+    MergLeft,
+    MergRight,
+    CellBold,
 };
 
 const std::unordered_map<std::string_view, Key>& Keys() {
     static const std::unordered_map<std::string_view, Key> keys = {
-        {"FileVersion", Key::FileVersion}, {"SheetsCount", Key::SheetsCount}, {"Miasto", Key::Miasto},
-        {"Firma", Key::Firma}, {"Osoba", Key::Osoba}, {"RokBiezacy", Key::RokBiezacy},
-        {"DataSporzadzenia", Key::DataSporzadzenia}, {"Podatek1", Key::Podatek1}, {"Podatek2", Key::Podatek2},
-        {"AFAkcje1", Key::AFAkcje1}, {"AFAkcje2", Key::AFAkcje2}, {"AFAkcje3", Key::AFAkcje3},
-        {"AFBO", Key::AFBO}, {"AFBZ", Key::AFBZ}, {"LangID", Key::LangID}, {"Chckd", Key::Chckd},
-        {"GridName", Key::GridName}, {"Columns", Key::Columns}, {"Rows", Key::Rows},
-        {"ColWidths", Key::ColWidths}, {"RowHeights", Key::RowHeights}, {"MinColWidths", Key::MinColWidths},
-        {"MaxColWidths", Key::MaxColWidths}, {"RowsAdd", Key::RowsAdd}, {"RowsDel", Key::RowsDel},
-        {"Cell", Key::Cell}, {"CellColor", Key::CellColor}, {"CellAlignment", Key::CellAlignment},
-        {"Val", Key::Val}, {"Text1", Key::Text1}, {"Text2", Key::Text2}, {"CellFormat", Key::CellFormat},
-        {"CellTopWidth", Key::CellTopWidth}, {"CellTopColor", Key::CellTopColor},
-        {"CellBottomWidth", Key::CellBottomWidth}, {"CellBottomColor", Key::CellBottomColor},
-        {"CellLeftWidth", Key::CellLeftWidth}, {"CellLeftColor", Key::CellLeftColor},
-        {"CellRightWidth", Key::CellRightWidth}, {"CellRightColor", Key::CellRightColor},
-        {"Indent", Key::Indent}, {"NoteSel", Key::NoteSel}, {"Edit", Key::Edit}, {"Merged", Key::Merged},
-        {"Base", Key::Base}, {"MergTop", Key::MergTop}, {"MergBottom", Key::MergBottom},
-        {"MergLeft", Key::MergLeft}, {"MergRight", Key::MergRight}, {"CellBold", Key::CellBold},
+        {"FileVersion", Key::FileVersion},
+        {"SheetsCount", Key::SheetsCount},
+        {"Miasto", Key::Miasto},
+        {"Firma", Key::Firma},
+        {"Osoba", Key::Osoba},
+        {"RokBiezacy", Key::RokBiezacy},
+        {"DataSporzadzenia", Key::DataSporzadzenia},
+        {"Podatek1", Key::Podatek1},
+        {"Podatek2", Key::Podatek2},
+        {"AFAkcje1", Key::AFAkcje1},
+        {"AFAkcje2", Key::AFAkcje2},
+        {"AFAkcje3", Key::AFAkcje3},
+        {"AFBO", Key::AFBO},
+        {"AFBZ", Key::AFBZ},
+        {"LangID", Key::LangID},
+        {"Chckd", Key::Chckd},
+        {"GridName", Key::GridName},
+        {"Columns", Key::Columns},
+        {"Rows", Key::Rows},
+        {"ColWidths", Key::ColWidths},
+        {"RowHeights", Key::RowHeights},
+        {"MinColWidths", Key::MinColWidths},
+        {"MaxColWidths", Key::MaxColWidths},
+        {"RowsAdd", Key::RowsAdd},
+        {"RowsDel", Key::RowsDel},
+        {"Cell", Key::Cell},
+        {"CellColor", Key::CellColor},
+        {"CellAlignment", Key::CellAlignment},
+        {"Val", Key::Val},
+        {"Text1", Key::Text1},
+        {"Text2", Key::Text2},
+        {"CellFormat", Key::CellFormat},
+        {"CellTopWidth", Key::CellTopWidth},
+        {"CellTopColor", Key::CellTopColor},
+        {"CellBottomWidth", Key::CellBottomWidth},
+        {"CellBottomColor", Key::CellBottomColor},
+        {"CellLeftWidth", Key::CellLeftWidth},
+        {"CellLeftColor", Key::CellLeftColor},
+        {"CellRightWidth", Key::CellRightWidth},
+        {"CellRightColor", Key::CellRightColor},
+        {"Indent", Key::Indent},
+        {"NoteSel", Key::NoteSel},
+        {"Edit", Key::Edit},
+        {"Merged", Key::Merged},
+        {"Base", Key::Base},
+        {"MergTop", Key::MergTop},
+        {"MergBottom", Key::MergBottom},
+        {"MergLeft", Key::MergLeft},
+        {"MergRight", Key::MergRight},
+        {"CellBold", Key::CellBold},
     };
     return keys;
 }
@@ -92,13 +171,15 @@ public:
             throw Refusal{1, "the file is empty, not a statement document"};
         std::vector<SourceLine> lines;
         lines.reserve(fileLines.size() + 400);
-        for (size_t i = 0; i < fileLines.size(); ++i) lines.push_back({fileLines[i], static_cast<int>(i + 1)});
+        for (size_t i = 0; i < fileLines.size(); ++i)
+            lines.push_back({fileLines[i], static_cast<int>(i + 1)});
         RepairLineList(lines);
         std::string rewritten;
         for (const SourceLine& line : lines) {
             lineNo_ = line.number;
             std::string_view current = line.text;
-            if (RewriteLine(current, sheet_ ? std::string_view(sheet_->GridName) : std::string_view{}, rewritten))
+            if (RewriteLine(current, sheet_ ? std::string_view(sheet_->GridName) : std::string_view{},
+                            rewritten))
                 current = rewritten;
             if (fileVersion_ < kProgramVersion && sheet_) {
                 if (current.data() != rewritten.data()) rewritten.assign(current);
@@ -107,7 +188,7 @@ public:
             Interpret(ClassifyLine(current));
         }
         lineNo_ = 0;
-        for (const TSheet& sheet : wb_.Sheets) CheckMerges(sheet);
+        for (size_t i = 0; i < wb_.Sheets.size(); ++i) CheckMerges(i);
         wb_.Header.SheetsCount = static_cast<int>(wb_.Sheets.size());
         const SystemClock systemClock;
         RunPostLoadSteps(wb_, IsTemplateFileName(fileName_), options_.clock ? *options_.clock : systemClock);
@@ -140,7 +221,8 @@ private:
         return *v;
     }
 
-    std::vector<int32_t> List(std::string_view key, std::string_view value, int count, int32_t lo, int32_t hi) const {
+    std::vector<int32_t> List(std::string_view key, std::string_view value, int count, int32_t lo,
+                              int32_t hi) const {
         auto items = ParseFileList(value);
         if (!items) Fail(std::string(key) + " is not a list of integers: " + Quoted(value));
         if (static_cast<int>(items->size()) > count)
@@ -148,8 +230,8 @@ private:
                  std::to_string(count));
         for (int32_t v : *items)
             if (v < lo || v > hi)
-                Fail(std::string(key) + " item " + std::to_string(v) + " is outside " + std::to_string(lo) + ".." +
-                     std::to_string(hi));
+                Fail(std::string(key) + " item " + std::to_string(v) + " is outside " + std::to_string(lo) +
+                     ".." + std::to_string(hi));
         return *items;
     }
 
@@ -184,23 +266,56 @@ private:
     void HeaderRecord(Key key, std::string_view name, std::string_view v) {
         DocumentHeader& h = wb_.Header;
         switch (key) {
-            case Key::FileVersion: fileVersion_ = h.FileVersion = Int(name, v); break;
-            case Key::SheetsCount: sheetsCount_ = h.SheetsCount = IntIn(name, v, 0, kMaxSheets); break;
-            case Key::Miasto: h.Miasto = Unescape(v); break;
-            case Key::Firma: h.Firma = Unescape(v); break;
-            case Key::Osoba: h.Osoba = Unescape(v); break;
-            case Key::RokBiezacy: h.RokBiezacy = Int(name, v); break;
-            case Key::DataSporzadzenia: h.DataSporzadzenia = Date(name, v); break;
-            case Key::Podatek1: h.Podatek1 = Int(name, v); break;
-            case Key::Podatek2: h.Podatek2 = Int(name, v); break;
-            case Key::AFAkcje1: h.AFAkcje1 = Int(name, v); break;
-            case Key::AFAkcje2: h.AFAkcje2 = Int(name, v); break;
-            case Key::AFAkcje3: h.AFAkcje3 = Int(name, v); break;
-            case Key::AFBO: h.AFBO = Date(name, v); break;
-            case Key::AFBZ: h.AFBZ = Date(name, v); break;
-            case Key::LangID: wb_.LangID = IntIn(name, v, 0, 1); break;
-            case Key::Chckd: wb_.NotesSelection.insert(IntIn(name, v, 0, INT32_MAX)); break;
-            default: break;
+            case Key::FileVersion:
+                fileVersion_ = h.FileVersion = Int(name, v);
+                break;
+            case Key::SheetsCount:
+                sheetsCount_ = h.SheetsCount = IntIn(name, v, 0, kMaxSheets);
+                break;
+            case Key::Miasto:
+                h.Miasto = Unescape(v);
+                break;
+            case Key::Firma:
+                h.Firma = Unescape(v);
+                break;
+            case Key::Osoba:
+                h.Osoba = Unescape(v);
+                break;
+            case Key::RokBiezacy:
+                h.RokBiezacy = Int(name, v);
+                break;
+            case Key::DataSporzadzenia:
+                h.DataSporzadzenia = Date(name, v);
+                break;
+            case Key::Podatek1:
+                h.Podatek1 = Int(name, v);
+                break;
+            case Key::Podatek2:
+                h.Podatek2 = Int(name, v);
+                break;
+            case Key::AFAkcje1:
+                h.AFAkcje1 = Int(name, v);
+                break;
+            case Key::AFAkcje2:
+                h.AFAkcje2 = Int(name, v);
+                break;
+            case Key::AFAkcje3:
+                h.AFAkcje3 = Int(name, v);
+                break;
+            case Key::AFBO:
+                h.AFBO = Date(name, v);
+                break;
+            case Key::AFBZ:
+                h.AFBZ = Date(name, v);
+                break;
+            case Key::LangID:
+                wb_.LangID = IntIn(name, v, 0, 1);
+                break;
+            case Key::Chckd:
+                wb_.NotesSelection.insert(IntIn(name, v, 0, INT32_MAX));
+                break;
+            default:
+                break;
         }
     }
 
@@ -265,30 +380,41 @@ private:
                 g.SetRows(n);
                 break;
             }
-            case Key::ColWidths: Assign(g.ColWidths, List(name, v, g.Columns(), 0, kMaxExtent)); break;
-            case Key::RowHeights: Assign(g.RowHeights, List(name, v, g.Rows(), 0, kMaxExtent)); break;
-            case Key::MinColWidths: Assign(s.MinColWidths, List(name, v, g.Columns(), 0, kMaxExtent)); break;
+            case Key::ColWidths:
+                Assign(g.ColWidths, List(name, v, g.Columns(), 0, kMaxExtent));
+                break;
+            case Key::RowHeights:
+                Assign(g.RowHeights, List(name, v, g.Rows(), 0, kMaxExtent));
+                break;
+            case Key::MinColWidths:
+                Assign(s.MinColWidths, List(name, v, g.Columns(), 0, kMaxExtent));
+                break;
             case Key::MaxColWidths:
                 Assign(s.MaxColWidths, List(name, v, g.Columns(), 0, kMaxExtent));
                 for (int c = 0; c < g.Columns(); ++c)
                     if (g.ColWidths[static_cast<size_t>(c)] < 20)
                         s.MaxColWidths[static_cast<size_t>(c)] = g.ColWidths[static_cast<size_t>(c)];
                 break;
-            case Key::RowsAdd: RowMarks(name, v, true); break;
-            case Key::RowsDel: RowMarks(name, v, false); break;
+            case Key::RowsAdd:
+                RowMarks(name, v, true);
+                break;
+            case Key::RowsDel:
+                RowMarks(name, v, false);
+                break;
             case Key::Cell: {
                 const auto address = ParseCellAddress(v);
                 if (!address) Fail("Cell is not an address (column,row): " + Quoted(v));
                 if (!g.Contains(address->col, address->row))
                     Fail("cell (" + std::to_string(address->col) + "," + std::to_string(address->row) +
-                         ") is outside sheet " + s.GridName + " of " + std::to_string(g.Columns()) + " columns and " +
-                         std::to_string(g.Rows()) + " rows");
+                         ") is outside sheet " + s.GridName + " of " + std::to_string(g.Columns()) +
+                         " columns and " + std::to_string(g.Rows()) + " rows");
                 col_ = address->col;
                 row_ = address->row;
                 haveCell_ = true;
                 break;
             }
-            default: break;
+            default:
+                break;
         }
     }
 
@@ -299,7 +425,9 @@ private:
     void CellRecord(Key key, std::string_view name, std::string_view v) {
         Cell& cell = CurrentCell(name);
         switch (key) {
-            case Key::CellColor: cell.CellColor = Int(name, v); return;
+            case Key::CellColor:
+                cell.CellColor = Int(name, v);
+                return;
             case Key::CellAlignment:
                 if (v == "C") cell.CellAlignment = Alignment::Center;
                 if (v == "R") cell.CellAlignment = Alignment::Right;
@@ -310,31 +438,75 @@ private:
             case Key::CellBold:
                 if (v == "1") cell.CellBold = true;
                 return;
-            default: break;
+            default:
+                break;
         }
         TCellProps& p = cell.EnsureProps();
+        if (key == Key::Merged || (key >= Key::MergTop && key <= Key::MergRight))
+            mergeLines_[{wb_.Sheets.size() - 1, col_, row_}] = lineNo_;
         switch (key) {
-            case Key::Val: p.Val = Unescape(v); break;
-            case Key::Text1: p.Text1 = Unescape(v); break;
-            case Key::Text2: p.Text2 = Unescape(v); break;
-            case Key::CellFormat: p.CellFormat = Int(name, v); break;
-            case Key::CellTopWidth: p.CellTopWidth = Int(name, v); break;
-            case Key::CellTopColor: p.CellTopColor = Int(name, v); break;
-            case Key::CellBottomWidth: p.CellBottomWidth = Int(name, v); break;
-            case Key::CellBottomColor: p.CellBottomColor = Int(name, v); break;
-            case Key::CellLeftWidth: p.CellLeftWidth = Int(name, v); break;
-            case Key::CellLeftColor: p.CellLeftColor = Int(name, v); break;
-            case Key::CellRightWidth: p.CellRightWidth = Int(name, v); break;
-            case Key::CellRightColor: p.CellRightColor = Int(name, v); break;
-            case Key::Indent: p.Indent = Int(name, v); break;
-            case Key::NoteSel: p.NoteSel = Int(name, v); break;
-            case Key::Merged: p.Merged = v == "1"; break;
-            case Key::Base: p.Base = v == "1"; break;
-            case Key::MergTop: p.MergTop = Int(name, v); break;
-            case Key::MergBottom: p.MergBottom = Int(name, v); break;
-            case Key::MergLeft: p.MergLeft = Int(name, v); break;
-            case Key::MergRight: p.MergRight = Int(name, v); break;
-            default: break;
+            case Key::Val:
+                p.Val = Unescape(v);
+                break;
+            case Key::Text1:
+                p.Text1 = Unescape(v);
+                break;
+            case Key::Text2:
+                p.Text2 = Unescape(v);
+                break;
+            case Key::CellFormat:
+                p.CellFormat = Int(name, v);
+                break;
+            case Key::CellTopWidth:
+                p.CellTopWidth = Int(name, v);
+                break;
+            case Key::CellTopColor:
+                p.CellTopColor = Int(name, v);
+                break;
+            case Key::CellBottomWidth:
+                p.CellBottomWidth = Int(name, v);
+                break;
+            case Key::CellBottomColor:
+                p.CellBottomColor = Int(name, v);
+                break;
+            case Key::CellLeftWidth:
+                p.CellLeftWidth = Int(name, v);
+                break;
+            case Key::CellLeftColor:
+                p.CellLeftColor = Int(name, v);
+                break;
+            case Key::CellRightWidth:
+                p.CellRightWidth = Int(name, v);
+                break;
+            case Key::CellRightColor:
+                p.CellRightColor = Int(name, v);
+                break;
+            case Key::Indent:
+                p.Indent = Int(name, v);
+                break;
+            case Key::NoteSel:
+                p.NoteSel = Int(name, v);
+                break;
+            case Key::Merged:
+                p.Merged = v == "1";
+                break;
+            case Key::Base:
+                p.Base = v == "1";
+                break;
+            case Key::MergTop:
+                p.MergTop = Int(name, v);
+                break;
+            case Key::MergBottom:
+                p.MergBottom = Int(name, v);
+                break;
+            case Key::MergLeft:
+                p.MergLeft = Int(name, v);
+                break;
+            case Key::MergRight:
+                p.MergRight = Int(name, v);
+                break;
+            default:
+                break;
         }
     }
 
@@ -354,17 +526,24 @@ private:
 
     // A merged block must lie inside its sheet, or later code would address
     // cells that do not exist.
-    void CheckMerges(const TSheet& sheet) const {
+    void CheckMerges(size_t index) const {
+        const TSheet& sheet = wb_.Sheets[index];
         const Grid& g = *sheet.Grid;
         for (int r = 0; r < g.Rows(); ++r)
             for (int c = 0; c < g.Columns(); ++c) {
                 const TCellProps* p = g.At(c, r).Props.get();
                 if (!p || !p->Merged) continue;
-                if (p->MergLeft < 1 || p->MergTop < 1 || p->MergLeft > p->MergRight || p->MergTop > p->MergBottom ||
-                    p->MergRight >= g.Columns() || p->MergBottom >= g.Rows())
-                    throw Refusal{0, "cell (" + std::to_string(c) + "," + std::to_string(r) + ") of sheet " +
-                                         sheet.GridName + " has a merged block outside the sheet"};
+                if (p->MergLeft < 1 || p->MergTop < 1 || p->MergLeft > p->MergRight ||
+                    p->MergTop > p->MergBottom || p->MergRight >= g.Columns() || p->MergBottom >= g.Rows())
+                    throw Refusal{MergeLine(index, c, r),
+                                  "cell (" + std::to_string(c) + "," + std::to_string(r) + ") of sheet " +
+                                      sheet.GridName + " has a merged block outside the sheet"};
             }
+    }
+
+    int MergeLine(size_t sheet, int col, int row) const {
+        const auto it = mergeLines_.find({sheet, col, row});
+        return it == mergeLines_.end() ? 0 : it->second;
     }
 
     const std::string& fileName_;
@@ -379,6 +558,8 @@ private:
     bool recognised_ = false;
     int lineNo_ = 0;
     long long cellsBefore_ = 0;
+    // Where each merged cell's block was last set, to name the line of a bad one.
+    std::map<std::tuple<size_t, int, int>, int> mergeLines_;
 };
 
 }  // namespace
@@ -392,7 +573,8 @@ bool IsTemplateFileName(const std::string& path) {
     return EqualsIgnoreCase(slash == std::string::npos ? path : path.substr(slash + 1), "empty.spf");
 }
 
-ReadResult ReadDocumentBytes(std::string_view bytes, const std::string& fileName, const ReadOptions& options) {
+ReadResult ReadDocumentBytes(std::string_view bytes, const std::string& fileName,
+                             const ReadOptions& options) {
     ReadResult result;
     try {
         result.workbook = Reader(fileName, options).Run(bytes);
@@ -417,7 +599,8 @@ ReadResult ReadDocument(const std::string& path, const ReadOptions& options) {
     return ReadDocumentBytes(bytes, path, options);
 }
 
-std::optional<ReadError> LoadDocumentInto(Workbook& target, const std::string& path, const ReadOptions& options) {
+std::optional<ReadError> LoadDocumentInto(Workbook& target, const std::string& path,
+                                          const ReadOptions& options) {
     ReadOptions seeded = options;
     seeded.langId = target.LangID;
     seeded.afbo = target.Header.AFBO;

@@ -93,8 +93,9 @@ private:
     static std::string PerIndex(const std::vector<int>& values, int count, int first, int rest) {
         std::vector<int32_t> items(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
-            items[static_cast<size_t>(i)] =
-                static_cast<size_t>(i) < values.size() ? values[static_cast<size_t>(i)] : (i == 0 ? first : rest);
+            items[static_cast<size_t>(i)] = static_cast<size_t>(i) < values.size()
+                                                ? values[static_cast<size_t>(i)]
+                                                : (i == 0 ? first : rest);
         return FormatFileList(items);
     }
 

@@ -32,11 +32,17 @@ std::optional<double> ParseFileDate(std::string_view text) {
     std::string c_form;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) c_form.push_back(text[i++]);
     size_t digits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') { c_form.push_back(text[i++]); ++digits; }
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        c_form.push_back(text[i++]);
+        ++digits;
+    }
     if (i < text.size() && (text[i] == ',' || text[i] == '.')) {
         c_form.push_back('.');
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') { c_form.push_back(text[i++]); ++digits; }
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            c_form.push_back(text[i++]);
+            ++digits;
+        }
     }
     if (digits > 0 && i == text.size() && digits < 20) {
         const double days = std::strtod(c_form.c_str(), nullptr);

@@ -11,12 +11,15 @@ struct LineFix {
 };
 
 constexpr LineFix kLineFixes[] = {
-    {"Pasywa", "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))", "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D14'))"},
+    {"Pasywa", "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))",
+     "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D14'))"},
     {"Pasywa_kw", "=SUM(RANGE('Pasywa_kw!D6'):RANGE('Pasywa_kw!D13'))",
      "=SUM(RANGE('Pasywa_kw!D6'):RANGE('Pasywa_kw!D14'))"},
     {"nota_15", "=RANGE('nota_15!C8')", "=RANGE('nota_15!F8')+RANGE('nota_15!K8')"},
-    {"Aktywa", "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))", "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D47'))"},
-    {"Aktywa", "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E46'))", "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E47'))"},
+    {"Aktywa", "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))",
+     "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D47'))"},
+    {"Aktywa", "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E46'))",
+     "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E47'))"},
     {"Aktywa", "=RANGE('nota_18!J18')", "=RANGE('nota_18!K18')"},
     {"Aktywa", "=RANGE('nota_18!J8')", "=RANGE('nota_18!K8')"},
     {"RZiS_p", "=IF(RANGE('nota_07!D16')-RANGE('nota_08!D12')<0,RANGE('nota_08!D12')-RANGE('nota_08!D16'),0)",

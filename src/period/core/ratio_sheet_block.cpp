@@ -11,7 +11,7 @@ struct Ratio {
     std::string_view name1, name2;
     std::string_view numerator1, denominator1;
     std::string_view numerator2, denominator2;
-    std::string_view formula;        // the year of the statement (column C)
+    std::string_view formula;         // the year of the statement (column C)
     std::string_view thirdYear = {};  // column G, for three ratios only
 };
 
@@ -19,11 +19,13 @@ struct Ratio {
 constexpr Ratio kRatios[] = {
     {"Rentowność majątku", "Return on assets", "wynik finansowy netto x 100", "średnioroczny stan aktywów",
      "net financial result x 100", "total assets",
-     "=Range('AF_Bilans!C33')/Sum(Range('AF_Bilans!C24'):Range('AF_Bilans!C24'),Range('AF_Bilans!E24'):Range('AF_"
+     "=Range('AF_Bilans!C33')/"
+     "Sum(Range('AF_Bilans!C24'):Range('AF_Bilans!C24'),Range('AF_Bilans!E24'):Range('AF_"
      "Bilans!E24'))*200*100"},
     {"Rentowność kapitału własnego", "Return on equity", "wynik finansowy netto x 100",
      "średnioroczny stan kapitału własnego", "net financial result x 100", "equity",
-     "=Range('AF_Bilans!C33')/Sum(Range('AF_Bilans!C34'):Range('AF_Bilans!C34'),Range('AF_Bilans!E34'):Range('AF_"
+     "=Range('AF_Bilans!C33')/"
+     "Sum(Range('AF_Bilans!C34'):Range('AF_Bilans!C34'),Range('AF_Bilans!E34'):Range('AF_"
      "Bilans!E34'))*200*100"},
     {"Rentowność netto sprzedaży", "Net sales profitability", "wynik finansowy netto x 100",
      "przychody netto ze sprzedaży produktów oraz towarów i materiałów", "net financial result x 100",
@@ -31,33 +33,40 @@ constexpr Ratio kRatios[] = {
      "=Range('AF_Bilans!C33')/Range('AF_RZiS!C7')*10000"},
     {"Wskaźnik płynności I", "Current ratio", "aktywa obrotowe ogółem*)", "zobowiązania krótkoterminowe",
      "total current assets*)", "short-term liabilities",
-     "=Range('AF_Bilans!C23')/Range('AF_Bilans!C38')*100-Range('Aktywa!D52')/Range('AF_Bilans!C38')*100-Range('"
+     "=Range('AF_Bilans!C23')/Range('AF_Bilans!C38')*100-Range('Aktywa!D52')/"
+     "Range('AF_Bilans!C38')*100-Range('"
      "Aktywa!D57')/Range('AF_Bilans!C38')*100"},
-    {"Wskaźnik płynności II", "Quick ratio", "aktywa obrotowe ogółem*) - zapasy", "zobowiązania krótkoterminowe*)",
-     "total current assets *) - stock", "short-term liabilities*)",
-     "=SUM(Range('AF_Bilans!C23'),-Range('Aktywa!D52'),-Range('Aktywa!D57'),-Range('Aktywa!D42'))/SUM(Range('AF_"
+    {"Wskaźnik płynności II", "Quick ratio", "aktywa obrotowe ogółem*) - zapasy",
+     "zobowiązania krótkoterminowe*)", "total current assets *) - stock", "short-term liabilities*)",
+     "=SUM(Range('AF_Bilans!C23'),-Range('Aktywa!D52'),-Range('Aktywa!D57'),-Range('Aktywa!D42'))/"
+     "SUM(Range('AF_"
      "Bilans!C38'),-Range('Pasywa!D35'),-Range('Pasywa!D43'))*100"},
     {"Szybkość spłat należności w dniach", "Receivable days",
      "średnioroczny stan ogółu należności z tytułu dostaw i usług x 365 dni",
-     "przychód netto ze sprzedaży produktów oraz towarów i materiałów", "average trade receivables x 365 days",
+     "przychód netto ze sprzedaży produktów oraz towarów i materiałów",
+     "average trade receivables x 365 days",
      "net revenue from the sale of finished products, goods for resale and raw materials",
-     "=Sum(Range('AF_Bilans!C16'),Range('AF_Bilans!C19'),Range('AF_Bilans!E16'),Range('AF_Bilans!E19'))/Range('AF_"
+     "=Sum(Range('AF_Bilans!C16'),Range('AF_Bilans!C19'),Range('AF_Bilans!E16'),Range('AF_Bilans!E19'))/"
+     "Range('AF_"
      "RZiS!C7')*18250"},
     {"Szybkość spłaty zobowiązań w dniach", "Payable days",
      "średnioroczny stan ogółu zobowiązań z tytułu dostaw i usług x 365 dni",
      "wartość sprzedanych towarów i materiałów + koszt wytworzenia sprzedanych produktów",
      "average trade payables x 365 days",
      "cost of goods for resale and raw materials sold + cost of finished products sold",
-     "=Sum(Range('AF_Bilans!C40'),Range('AF_Bilans!C43'),Range('AF_Bilans!E40'),Range('AF_Bilans!E43'))/Range('AF_"
+     "=Sum(Range('AF_Bilans!C40'),Range('AF_Bilans!C43'),Range('AF_Bilans!E40'),Range('AF_Bilans!E43'))/"
+     "Range('AF_"
      "RZiS!C12')*18250"},
     {"Szybkość obrotu zapasów w dniach", "Inventory days", "średnioroczny stan zapasów x 365",
-     "wartość sprzedanych towarów i materiałów + koszt wytworzenia sprzedanych produktów", "average stock x 365",
+     "wartość sprzedanych towarów i materiałów + koszt wytworzenia sprzedanych produktów",
+     "average stock x 365",
      "cost of goods for resale and raw materials sold + cost of finished products sold",
-     "=Sum(Range('AF_Bilans!C13'):Range('AF_Bilans!C13'),Range('AF_Bilans!E13'):Range('AF_Bilans!E13'))/Range('AF_"
+     "=Sum(Range('AF_Bilans!C13'):Range('AF_Bilans!C13'),Range('AF_Bilans!E13'):Range('AF_Bilans!E13'))/"
+     "Range('AF_"
      "RZiS!C12')*18250"},
-    {"Pokrycie aktywów trwałych kapitałem własnym i rezerwami długoterminowymi", "Equity to fixed assets ratio",
-     "kapitał (fundusz) własny + rezerwy długoterminowe", "aktywa trwałe", "equity + long-term provisions",
-     "fixed assets",
+    {"Pokrycie aktywów trwałych kapitałem własnym i rezerwami długoterminowymi",
+     "Equity to fixed assets ratio", "kapitał (fundusz) własny + rezerwy długoterminowe", "aktywa trwałe",
+     "equity + long-term provisions", "fixed assets",
      "=SUM(RANGE('AF_Bilans!C34'),RANGE('Pasywa!D19'),RANGE('Pasywa!D22'))/RANGE('AF_Bilans!C11')*100"},
     {"Marża na sprzedaży", "Sales margin", "zysk(strata) na sprzedaży", "przychody ze sprzedaży",
      "sales profit (loss)", "sales revenue", "=RANGE('AF_RZiS!C19')/RANGE('AF_RZiS!C7')*10000",
@@ -108,7 +117,9 @@ public:
     void Record(std::string_view key, std::string_view value) {
         lines.push_back("[" + std::string(key) + "=" + std::string(value) + "]");
     }
-    void Cell(int col, int row) { Record("Cell", "(" + std::to_string(col) + "," + std::to_string(row) + ")"); }
+    void Cell(int col, int row) {
+        Record("Cell", "(" + std::to_string(col) + "," + std::to_string(row) + ")");
+    }
 
     // A label of column 2 in both languages, as the writer puts it.
     void Label(int row, std::string_view text1, std::string_view text2, bool bold) {
@@ -191,9 +202,10 @@ std::vector<std::string> BuildBlock() {
             for (int c = 3; c <= 7; ++c) {
                 const bool ratioColumn = c == 3 || c == 5 || (c == 7 && !ratio.thirdYear.empty());
                 if (ratioColumn && r == formulaRow) {
-                    b.RatioCell(c, r, c == 3 ? std::string(ratio.formula)
-                                      : c == 5 ? PreviousYear(ratio.formula)
-                                               : std::string(ratio.thirdYear));
+                    b.RatioCell(c, r,
+                                c == 3   ? std::string(ratio.formula)
+                                : c == 5 ? PreviousYear(ratio.formula)
+                                         : std::string(ratio.thirdYear));
                 } else if (ratioColumn && r == formulaRow + 1) {
                     b.LowerHalf(c, formulaRow);
                 } else {

@@ -17,11 +17,33 @@ TEST(Cp1250, MapsPolishLettersAndUndefinedBytes) {
         char32_t ch;
     };
     const Case cases[] = {
-        {0xA5, U'Ą'}, {0xB9, U'ą'}, {0xC6, U'Ć'}, {0xE6, U'ć'}, {0xCA, U'Ę'}, {0xEA, U'ę'}, {0xA3, U'Ł'},
-        {0xB3, U'ł'}, {0xD1, U'Ń'}, {0xF1, U'ń'}, {0xD3, U'Ó'}, {0xF3, U'ó'}, {0x8C, U'Ś'}, {0x9C, U'ś'},
-        {0x8F, U'Ź'}, {0x9F, U'ź'}, {0xAF, U'Ż'}, {0xBF, U'ż'}, {0x80, U'€'}, {0x96, U'–'}, {0x84, U'„'},
+        {0xA5, U'Ą'},
+        {0xB9, U'ą'},
+        {0xC6, U'Ć'},
+        {0xE6, U'ć'},
+        {0xCA, U'Ę'},
+        {0xEA, U'ę'},
+        {0xA3, U'Ł'},
+        {0xB3, U'ł'},
+        {0xD1, U'Ń'},
+        {0xF1, U'ń'},
+        {0xD3, U'Ó'},
+        {0xF3, U'ó'},
+        {0x8C, U'Ś'},
+        {0x9C, U'ś'},
+        {0x8F, U'Ź'},
+        {0x9F, U'ź'},
+        {0xAF, U'Ż'},
+        {0xBF, U'ż'},
+        {0x80, U'€'},
+        {0x96, U'–'},
+        {0x84, U'„'},
         // The five bytes the code page leaves undefined are the C1 controls of the same number.
-        {0x81, 0x81}, {0x83, 0x83}, {0x88, 0x88}, {0x90, 0x90}, {0x98, 0x98},
+        {0x81, 0x81},
+        {0x83, 0x83},
+        {0x88, 0x88},
+        {0x90, 0x90},
+        {0x98, 0x98},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Cp1250ToUnicode(c.byte), c.ch) << int(c.byte);

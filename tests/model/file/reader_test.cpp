@@ -1,8 +1,7 @@
-#include "model/file/spf_reader.h"
-
 #include <gtest/gtest.h>
 
 #include "model/colors.h"
+#include "model/file/spf_reader.h"
 #include "period/core/ratio_sheet_block.h"
 #include "spf_test_support.h"
 
@@ -92,14 +91,15 @@ TEST(SpfReader, ReadsTheHeaderSheetsAndCellsOfADocument) {
 }
 
 TEST(SpfReader, TextLinesAndFlagsFollowTheirOwnRules) {
-    const Workbook wb = Load(std::string(kHead) +
-                             "[GridName=S]\n[Columns=4]\n[Rows=4]\n"
-                             "[Cell=(1,1)]\nNota 5 opis\n=RANGE('S!B1')+Nota\n"  // text first: "Nota" -> "nota"
-                             "[Cell=(2,1)]\n=Nota\n"                              // no text yet: unchanged
-                             "[Cell=(3,1)]\n[Edit=1]\n[Edit=0]\n[CellBold=1]\n[CellBold=x]\n"
-                             "[Merged=1]\n[Merged=x]\n[CellAlignment=R]\n[CellAlignment=L]\n"
-                             "[Cell=(1,2)]\n[Text1=override]\n[Text1=a]b=c]\n"
-                             "[Cell=(2,2)]\n[Text1=x] \n");
+    const Workbook wb =
+        Load(std::string(kHead) +
+             "[GridName=S]\n[Columns=4]\n[Rows=4]\n"
+             "[Cell=(1,1)]\nNota 5 opis\n=RANGE('S!B1')+Nota\n"  // text first: "Nota" -> "nota"
+             "[Cell=(2,1)]\n=Nota\n"                             // no text yet: unchanged
+             "[Cell=(3,1)]\n[Edit=1]\n[Edit=0]\n[CellBold=1]\n[CellBold=x]\n"
+             "[Merged=1]\n[Merged=x]\n[CellAlignment=R]\n[CellAlignment=L]\n"
+             "[Cell=(1,2)]\n[Text1=override]\n[Text1=a]b=c]\n"
+             "[Cell=(2,2)]\n[Text1=x] \n");
     const Grid& g = *wb.Sheets[0].Grid;
     EXPECT_EQ(P(g, 1, 1).Formula, "=RANGE('S!B1')+nota");
     EXPECT_EQ(P(g, 2, 1).Formula, "=Nota");
@@ -125,18 +125,19 @@ TEST(SpfReader, RewritesReferencesAndOldFormulas) {
         {"local reference gets the sheet", "130", "nota_02", 3, 3, "=RANGE('C5')+Range('D6')",
          "=RANGE('nota_02!C5')+Range('nota_02!D6')"},
         {"named reference unchanged", "130", "nota_02", 3, 3, "=RANGE('Aktywa!C5')", "=RANGE('Aktywa!C5')"},
-        {"option cell in any case", "130", "nota_02", 3, 3, "=range('opcje!a1')+RANGE('Opcje!K1')", "=ROKA+PODATEK"},
+        {"option cell in any case", "130", "nota_02", 3, 3, "=range('opcje!a1')+RANGE('Opcje!K1')",
+         "=ROKA+PODATEK"},
         {"unquoted argument left alone", "130", "nota_02", 3, 3, "=RANGE(C5)+RANGE('", "=RANGE(C5)+RANGE('"},
         {"old tax reference in any version", "130", "nota_10", 3, 3, "=RANGE('nota_10!E42')",
          "=RANGE('nota_10!E45')"},
-        {"old sum repaired before 130", "129", "Aktywa", 4, 47, "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))",
-         "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D47'))"},
+        {"old sum repaired before 130", "129", "Aktywa", 4, 47,
+         "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))", "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D47'))"},
         {"old sum kept in 130", "130", "Aktywa", 4, 47, "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))",
          "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))"},
         {"qualified, then repaired", "129", "Pasywa", 4, 15, "=SUM(RANGE('D6'):RANGE('D13'))",
          "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D14'))"},
-        {"sum repair only in its sheet", "129", "Pasywa_kw", 4, 15, "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))",
-         "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))"},
+        {"sum repair only in its sheet", "129", "Pasywa_kw", 4, 15,
+         "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))", "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))"},
         {"tax only on a positive base", "129", "nota_10", 5, 45, "=RANGE('nota_10!E44')*PODATEK",
          "=IF(RANGE('nota_10!E44')>0,RANGE('nota_10!E44')*PODATEK/100,0)"},
         {"tax with IF kept", "129", "nota_10", 5, 45, "=IF(RANGE('nota_10!E44')*PODATEK)",
@@ -148,15 +149,17 @@ TEST(SpfReader, RewritesReferencesAndOldFormulas) {
         {"percent scale", "129", "nota_13", 3, 27, "=IF(RANGE('A!B1')>0,100,0)+100,0",
          "=IF(RANGE('A!B1')>0,10000,0)+100,0"},
         {"changes in equity divided", "129", "Noty_d_zm", 4, 5, "=RANGE('A!B1')", "=RANGE('A!B1')/100"},
-        {"changes in equity already divided", "129", "Noty_d_zm", 3, 5, "=RANGE('A!B1')/100", "=RANGE('A!B1')/100"},
+        {"changes in equity already divided", "129", "Noty_d_zm", 3, 5, "=RANGE('A!B1')/100",
+         "=RANGE('A!B1')/100"},
         {"fixed reference", "129", "Aktywa", 3, 10, "=RANGE('nota_18!J8')", "=RANGE('nota_18!K8')"},
         {"profit formula", "129", "RZiS_p", 4, 20,
          "=IF(RANGE('nota_07!D16')-RANGE('nota_08!D12')<0,RANGE('nota_08!D12')-RANGE('nota_08!D16'),0)",
          "=IF(RANGE('nota_07!D16')-RANGE('nota_08!D12')<0,RANGE('nota_08!D12')-RANGE('nota_07!D16'),0)"},
     };
     for (const Case& c : cases) {
-        const std::string doc = std::string("[FileVersion=") + c.version + "]\n[SheetsCount=2]\n[GridName=" +
-                                c.sheet + "]\n[Columns=27]\n[Rows=70]\n[Cell=(" + std::to_string(c.col) + "," +
+        const std::string doc = std::string("[FileVersion=") + c.version +
+                                "]\n[SheetsCount=2]\n[GridName=" + c.sheet +
+                                "]\n[Columns=27]\n[Rows=70]\n[Cell=(" + std::to_string(c.col) + "," +
                                 std::to_string(c.row) + ")]\n" + c.line + "\n";
         const Workbook wb = Load(doc);
         EXPECT_EQ(wb.Sheets[0].Grid->At(c.col, c.row).Props->Formula, c.expected) << c.name;

@@ -10,7 +10,9 @@
 
 namespace spf::test {
 
-inline std::string FixturePath(const std::string& name) { return std::string(SPF_TEST_DATA_DIR) + "/spf/" + name; }
+inline std::string FixturePath(const std::string& name) {
+    return std::string(SPF_TEST_DATA_DIR) + "/spf/" + name;
+}
 
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -18,7 +18,8 @@ TEST(ValueEscape, TextsThatALineCannotHoldSurviveExactly) {
         "Stan na koniec roku, w tym:\r\n  – nieprzeterminowane",
         "one\rtwo\nthree",
         std::string("nul\0inside", 10),
-        "del \x7F and an escape look-alike \x7F" "41;",
+        "del \x7F and an escape look-alike \x7F"
+        "41;",
         "arrow → and emoji 😀",
         "plain Zażółć gęślą jaźń",
         "",
@@ -31,19 +32,42 @@ TEST(ValueEscape, TextsThatALineCannotHoldSurviveExactly) {
 }
 
 TEST(ValueEscape, WritesTheDocumentedForm) {
-    EXPECT_EQ(Escaped("a\r\nb"), "a\x7F" "D;\x7F" "A;b");
-    EXPECT_EQ(Escaped("→"), "\x7F" "2192;");
+    EXPECT_EQ(Escaped("a\r\nb"),
+              "a\x7F"
+              "D;\x7F"
+              "A;b");
+    EXPECT_EQ(Escaped("→"),
+              "\x7F"
+              "2192;");
     EXPECT_EQ(Escaped("ą"), "\xB9");
-    EXPECT_EQ(Escaped("[Edit=1]", true), "\x7F" "5B;Edit=1]");
-    EXPECT_EQ(Escaped("=A1", true), "\x7F" "3D;A1");
+    EXPECT_EQ(Escaped("[Edit=1]", true),
+              "\x7F"
+              "5B;Edit=1]");
+    EXPECT_EQ(Escaped("=A1", true),
+              "\x7F"
+              "3D;A1");
     EXPECT_EQ(Escaped("=A1", false), "=A1");
 }
 
 TEST(ValueEscape, MalformedEscapesStayAsWritten) {
-    const std::string cases[] = {"\x7F", "\x7F;", "\x7FZZ;", "\x7F" "41", "\x7F" "1234567;", "\x7F" "D800;",
-                                 "\x7F" "110000;", "\x7F" "41x;"};
+    const std::string cases[] = {"\x7F",
+                                 "\x7F;",
+                                 "\x7FZZ;",
+                                 "\x7F"
+                                 "41",
+                                 "\x7F"
+                                 "1234567;",
+                                 "\x7F"
+                                 "D800;",
+                                 "\x7F"
+                                 "110000;",
+                                 "\x7F"
+                                 "41x;"};
     for (const std::string& text : cases) EXPECT_EQ(Unescape(text), text);
-    EXPECT_EQ(Unescape("x\x7F\x7F" "41;y"), "x\x7F" "Ay");
+    EXPECT_EQ(Unescape("x\x7F\x7F"
+                       "41;y"),
+              "x\x7F"
+              "Ay");
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ TEST(ValueForms, ListsAndAddresses) {
     ASSERT_TRUE(a);
     EXPECT_EQ(a->col, 3);
     EXPECT_EQ(a->row, 42);
-    for (const char* bad : {"", "(", "(3)", "(3;4)", "(a,4)", "(3,4,5)"}) EXPECT_FALSE(ParseCellAddress(bad)) << bad;
+    for (const char* bad : {"", "(", "(3)", "(3;4)", "(a,4)", "(3,4,5)"})
+        EXPECT_FALSE(ParseCellAddress(bad)) << bad;
 }
 
 TEST(FileLines, SplitsAtEveryLineEndAndStopsAtNul) {

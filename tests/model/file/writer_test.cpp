@@ -1,10 +1,9 @@
-#include "model/file/spf_writer.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "model/file/spf_reader.h"
+#include "model/file/spf_writer.h"
 #include "period/core/ratio_sheet_block.h"
 #include "spf_test_support.h"
 
@@ -59,10 +58,23 @@ TEST(SpfWriter, HeaderRecordsInOrderWithWholeDays) {
     wb.LangID = 1;
     wb.NotesSelection = {7, 2};
     const std::vector<std::string> expected = {
-        "[FileVersion=130]", "[SheetsCount=0]", "[Miasto=Kraków]", "[Firma=]",     "[Osoba=]",
-        "[RokBiezacy=2003]", "[DataSporzadzenia=38100]",           "[Podatek1=27]", "[Podatek2=27]",
-        "[AFAkcje1=1]",      "[AFAkcje2=1]",    "[AFAkcje3=1]",    "[AFBO=0]",      "[AFBZ=0]",
-        "[LangID=1]",        "[Chckd=2]",       "[Chckd=7]",
+        "[FileVersion=130]",
+        "[SheetsCount=0]",
+        "[Miasto=Kraków]",
+        "[Firma=]",
+        "[Osoba=]",
+        "[RokBiezacy=2003]",
+        "[DataSporzadzenia=38100]",
+        "[Podatek1=27]",
+        "[Podatek2=27]",
+        "[AFAkcje1=1]",
+        "[AFAkcje2=1]",
+        "[AFAkcje3=1]",
+        "[AFBO=0]",
+        "[AFBZ=0]",
+        "[LangID=1]",
+        "[Chckd=2]",
+        "[Chckd=7]",
     };
     EXPECT_EQ(WriteDocumentLines(wb), expected);
     EXPECT_EQ(WriteDocumentBytes(wb).substr(0, 19), "[FileVersion=130]\r\n");
@@ -84,8 +96,8 @@ TEST(SpfWriter, TextsWithLineBreaksAndForeignCharactersSurvive) {
         std::string cells, text1, text2, val, formula;
     };
     const Texts cases[] = {
-        {"Stan:\r\n– nieprzeterminowane", "Stan na koniec roku, w tym:\r\n  – nieprzeterminowane", "End\rof year",
-         "a\nb", ""},
+        {"Stan:\r\n– nieprzeterminowane", "Stan na koniec roku, w tym:\r\n  – nieprzeterminowane",
+         "End\rof year", "a\nb", ""},
         {"[Edit=1]", "[Edit=1]", "; not a comment", "=not a formula", "=RANGE('Arkusz!B1')&\"\x7F\""},
         {"=looks like a formula", "", "tab\tinside", "", "=\"line\nbreak\""},
         {"; first\r\n[Cell=(1,1)]", "nul\0inside", "→", "–", ""},
@@ -128,7 +140,7 @@ TEST(SpfWriter, KeepsAttributesTheModelHoldsOutsideItsProperties) {
     s.Grid->SetRows(5);
     wb.Sheets.push_back(std::move(s));
     Grid& g = *wb.Sheets[0].Grid;
-    g.At(2, 2).Edit = true;  // editable, without properties
+    g.At(2, 2).Edit = true;      // editable, without properties
     g.At(2, 3).CellBold = true;  // bold and, after loading, italic
     g.At(2, 3).Cells = "Nota";
     g.At(3, 3).Cells = "1234,56";  // grid text with an empty Polish text
