@@ -55,7 +55,7 @@ ExampleData ReadExampleData(const std::string& path) {
 
 void ApplyExampleValues(Workbook& workbook, const std::vector<SheetBuild>& builds) {
     for (const SheetBuild& b : builds) {
-        Grid* g = workbook.FindGrid(b.sheet.GridName);
+        Grid* g = workbook.FindGrid(b.name);
         if (!g) continue;
         for (const ExampleValue& v : b.examples) {
             Cell& cell = g->At(v.col, v.row);
@@ -63,7 +63,7 @@ void ApplyExampleValues(Workbook& workbook, const std::vector<SheetBuild>& build
             if (v.kind == CellKind::AmountInput) {
                 auto amount = NormaliseAmount(v.text);
                 if (!amount)
-                    throw std::invalid_argument(b.sheet.GridName + "!" + std::string(1, char('A' + v.col - 1)) +
+                    throw std::invalid_argument(b.name + "!" + std::string(1, char('A' + v.col - 1)) +
                                                 std::to_string(v.row) + ": not an amount: " + v.text);
                 cell.Cells = amount->text;
                 p.Val = std::to_string(amount->hundredths);

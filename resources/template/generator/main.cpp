@@ -4,7 +4,6 @@
 //   spf_template_generator SOURCES TEMPLATE.spf RANGES.txt EXAMPLE.spf
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,39 +31,13 @@ std::vector<SheetBuild> BuildAll(const fs::path& sources) {
     return builds;
 }
 
-// A fresh workbook of copies of the built sheets (the example is typed into
-// its own copy, the template stays empty).
-Workbook Assemble(const std::vector<SheetBuild>& builds) {
+// A workbook of the built sheets in catalogue order, with the general data a
+// new statement starts from. The sheets move out of the builds.
+Workbook Assemble(std::vector<SheetBuild>& builds) {
     Workbook wb;
-    for (const SheetBuild& b : builds) {
-        TSheet s;
-        s.GridName = b.sheet.GridName;
-        s.MinColWidths = b.sheet.MinColWidths;
-        s.MaxColWidths = b.sheet.MaxColWidths;
-        s.Grid = std::make_unique<Grid>();
-        const Grid& from = *b.sheet.Grid;
-        Grid& to = *s.Grid;
-        to.SetColumns(from.Columns());
-        to.SetRows(from.Rows());
-        to.ColWidths = from.ColWidths;
-        to.RowHeights = from.RowHeights;
-        for (int r = 0; r < from.Rows(); ++r) {
-            for (int c = 0; c < from.Columns(); ++c) {
-                const Cell& src = from.At(c, r);
-                Cell& dst = to.At(c, r);
-                dst.Cells = src.Cells;
-                dst.CellColor = src.CellColor;
-                dst.CellAlignment = src.CellAlignment;
-                dst.CellBold = src.CellBold;
-                dst.Edit = src.Edit;
-                dst.HintCell = src.HintCell;
-                if (src.Props) dst.Props = std::make_unique<TCellProps>(*src.Props);
-            }
-        }
-        wb.Sheets.push_back(std::move(s));
-    }
+    for (SheetBuild& b : builds) wb.Sheets.push_back(std::move(b.sheet));
     wb.Header.SheetsCount = static_cast<int>(wb.Sheets.size());
-    // A new statement starts in the year the dialog proposes.
+    // A new statement starts in the year the general-data dialog proposes.
     wb.Header.RokBiezacy = 2004;
     wb.Header.DataSporzadzenia = DaysFromCivil({2004, 12, 31});
     wb.Header.AFBO = DaysFromCivil({2004, 1, 1});
@@ -88,18 +61,18 @@ int main(int argc, char** argv) {
     }
     try {
         const fs::path sources = argv[1];
-        const std::vector<SheetBuild> builds = BuildAll(sources);
+        std::vector<SheetBuild> builds = BuildAll(sources);
+        WritePrintTable(builds, argv[3]);
 
         const fs::path templatePath = argv[2];
-        const Workbook templ = ReadBack(Assemble(builds), templatePath.filename().string());
-        WriteDocumentFile(templ, templatePath.string());
-        WritePrintTable(builds, argv[3]);
+        WriteDocumentFile(ReadBack(Assemble(builds), templatePath.filename().string()), templatePath.string());
 
         // The example as a user makes it: the template, the general data
         // confirmed in the dialog, the figures typed, everything recalculated.
+        std::vector<SheetBuild> exampleBuilds = BuildAll(sources);
         const fs::path examplePath = argv[4];
-        Workbook example = ReadBack(Assemble(builds), examplePath.filename().string());
-        ApplyExampleValues(example, builds);
+        Workbook example = ReadBack(Assemble(exampleBuilds), examplePath.filename().string());
+        ApplyExampleValues(example, exampleBuilds);
         ApplyExampleData(example, ReadExampleData((sources / "example.txt").string()));
         RecalculateToRest(example, 12);
         WriteDocumentFile(example, examplePath.string());

@@ -163,6 +163,7 @@ public:
 
     SheetBuild Build() {
         SheetBuild out;
+        out.name = name_;
         out.sheet.GridName = name_;
         const int columns = static_cast<int>(src_.widths.size());
         int maxRow = 3;

@@ -19,7 +19,8 @@ struct ExampleValue {
 };
 
 struct SheetBuild {
-    TSheet sheet;
+    std::string name;
+    TSheet sheet;  // moved into the workbook that is assembled from the builds
     std::vector<ExampleValue> examples;
     std::vector<PrintRange> prints;
 };
