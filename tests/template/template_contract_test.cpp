@@ -104,16 +104,23 @@ TEST_F(TemplateContract, StatementRowsTheOtherSheetsRead) {
             << f.sheet << " B" << f.row << ": " << PropsAt(wb(), f.sheet, 2, f.row).Text1;
     }
 
-    EXPECT_EQ(PropsAt(wb(), "Aktywa", 4, 42).Formula, "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D47'))");
-    EXPECT_EQ(PropsAt(wb(), "Aktywa", 5, 42).Formula, "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E47'))");
-    EXPECT_EQ(PropsAt(wb(), "Pasywa", 4, 5).Formula, "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D14'))");
-    EXPECT_EQ(PropsAt(wb(), "Pasywa", 5, 5).Formula, "=SUM(RANGE('Pasywa!E6'):RANGE('Pasywa!E14'))");
-    EXPECT_EQ(PropsAt(wb(), "RZiS_p", 4, 50).Formula, "=RANGE('nota_10!E45')");
-    EXPECT_EQ(PropsAt(wb(), "RZiS_k", 4, 45).Formula, "=RANGE('nota_10!E45')");
-    EXPECT_EQ(PropsAt(wb(), "Przeplywy_mb", 4, 59).Formula, "=RANGE('Aktywa!E73')");
-    EXPECT_EQ(PropsAt(wb(), "Przeplywy_mb", 5, 60).Formula, "=RANGE('Aktywa!E73')");
-    EXPECT_EQ(PropsAt(wb(), "Przeplywy_mp", 4, 62).Formula, "=RANGE('Aktywa!E73')");
-    EXPECT_EQ(PropsAt(wb(), "Przeplywy_mp", 5, 63).Formula, "=RANGE('Aktywa!E73')");
+    const struct {
+        const char* sheet;
+        int col, row;
+        const char* formula;
+    } formulas[] = {
+        {"Aktywa", 4, 42, "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D47'))"},
+        {"Aktywa", 5, 42, "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E47'))"},
+        {"Pasywa", 4, 5, "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D14'))"},
+        {"Pasywa", 5, 5, "=SUM(RANGE('Pasywa!E6'):RANGE('Pasywa!E14'))"},
+        {"RZiS_p", 4, 50, "=RANGE('nota_10!E45')"},
+        {"RZiS_k", 4, 45, "=RANGE('nota_10!E45')"},
+        {"Przeplywy_mb", 4, 59, "=RANGE('Aktywa!E73')"},
+        {"Przeplywy_mb", 5, 60, "=RANGE('Aktywa!E73')"},
+        {"Przeplywy_mp", 4, 62, "=RANGE('Aktywa!E73')"},
+        {"Przeplywy_mp", 5, 63, "=RANGE('Aktywa!E73')"},
+    };
+    for (const auto& f : formulas) EXPECT_EQ(PropsAt(wb(), f.sheet, f.col, f.row).Formula, f.formula) << f.sheet << " " << f.row;
     // The general-data dialog switches these two between the variants.
     EXPECT_EQ(PropsAt(wb(), "Przeplywy_mp", 4, 6).Formula, "=RANGE('RZiS_p!D52')");
     EXPECT_EQ(PropsAt(wb(), "Przeplywy_mp", 5, 6).Formula, "=RANGE('RZiS_p!E52')");

@@ -26,6 +26,19 @@ void ApplyModifier(CellSpec& spec, const std::string& m) {
     else throw std::invalid_argument("unknown modifier {" + m + "}");
 }
 
+void MakeInput(Cell& cell) {
+    cell.Edit = true;
+    cell.CellColor = kInputColor;
+}
+
+// A right-aligned number that starts at zero.
+void SetNumber(Cell& cell, TCellProps& p, int format, const char* shown) {
+    cell.CellAlignment = Alignment::Right;
+    p.CellFormat = format;
+    p.Val = "0";
+    cell.Cells = shown;
+}
+
 }  // namespace
 
 CellSpec LabelSpec(const std::string& text) {
@@ -94,34 +107,22 @@ void ApplyCellSpec(const CellSpec& spec, Grid& grid, int col, int row, const For
         break;
     case CellKind::AmountInput:
         // Inputs start at zero, never empty: the rollover skips empty cells.
-        cell.Edit = true;
-        cell.CellColor = kInputColor;
-        cell.CellAlignment = Alignment::Right;
-        p.CellFormat = 2;
-        p.Val = "0";
-        cell.Cells = "0,00";
+        MakeInput(cell);
+        SetNumber(cell, p, 2, "0,00");
         break;
     case CellKind::TextInput:
-        cell.Edit = true;
-        cell.CellColor = kInputColor;
+        MakeInput(cell);
         break;
     case CellKind::CountInput:
-        cell.Edit = true;
-        cell.CellColor = kInputColor;
-        cell.CellAlignment = Alignment::Right;
-        p.CellFormat = 3;
-        p.Val = "0";
-        cell.Cells = "0";
+        MakeInput(cell);
+        SetNumber(cell, p, 3, "0");
         break;
     case CellKind::Formula:
     case CellKind::Sum:
         p.Formula = spec.kind == CellKind::Sum ? SumFormula(spec.body, context, col)
                                                : ExpandFormula(spec.body, context, col);
         cell.HintCell = p.Formula;
-        cell.CellAlignment = Alignment::Right;
-        p.CellFormat = 2;
-        p.Val = "0";
-        cell.Cells = "0,00";
+        SetNumber(cell, p, 2, "0,00");
         break;
     case CellKind::ProgramText:
         p.CellFormat = 3;
