@@ -264,7 +264,13 @@ void CellPainter::drawRatioLines(QPainter& p, int col, int row, const CellRect& 
     const int rest = row % 5;
     if (col == 2 && row > 5 && (rest == 2 || rest == 3)) {
         const QString text = Trimmed(Displayed(CellDisplayText(workbook_, grid_, col, row)));
-        const int w = QFontMetrics(properties_.effectiveFont(col, row)).horizontalAdvance(text);
+        // The width of the text as drawn: its widest line when it wraps.
+        const CellRect t = Inset(r, 1);
+        const int flags = textFlags(col, row, grid_.At(col, row).Props ? grid_.At(col, row).Props->CellFormat : 0);
+        const int w = text.isEmpty() ? 0
+                                     : QFontMetrics(properties_.effectiveFont(col, row))
+                                           .boundingRect(ToQRect(t), flags | Qt::AlignHCenter, text)
+                                           .width();
         const int x0 = r.left - 1 + (r.right - r.left - w) / 2;
         const int y = rest == 2 ? r.bottom : r.top - 1;
         DrawGridLine(p, x0, y, x0 + w, y, 1, Qt::black);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <cstdio>
 
+#include "model/file/spf_reader.h"
 #include "sheet_render.h"
 #include "view_fixture.h"
 
@@ -23,10 +24,17 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Statement file (.spf)."));
     parser.process(app);
 
-    spf::Workbook workbook = spf::test::MakeFixtureBook();
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "render_sheet: reading documents is not available in this build\n");
-        return 2;
+    spf::Workbook workbook;
+    if (parser.positionalArguments().isEmpty()) {
+        workbook = spf::test::MakeFixtureBook();
+    } else {
+        spf::ReadResult read = spf::ReadDocument(parser.positionalArguments().first().toStdString());
+        if (!read) {
+            std::fprintf(stderr, "render_sheet: %s\n", read.error.Message().c_str());
+            return 2;
+        }
+        workbook = std::move(*read.workbook);
+        workbook.DocumentOpen = true;
     }
     workbook.LangID = parser.isSet(QStringLiteral("english")) ? 1 : 0;
     spf::test::ViewHarness harness(workbook);
