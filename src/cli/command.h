@@ -35,5 +35,8 @@ Command MakeDumpCommand();
 Command MakeHeaderCommand();
 Command MakeResaveCommand();
 Command MakeExprCommand();
+Command MakeEvalCommand();
+Command MakeRecalcCommand();
+Command MakeSetCommand();
 
 }  // namespace spf::cli

@@ -17,6 +17,9 @@ const std::vector<Command>& Commands() {
         MakeHeaderCommand(),
         MakeResaveCommand(),
         MakeExprCommand(),
+        MakeEvalCommand(),
+        MakeRecalcCommand(),
+        MakeSetCommand(),
     };
     return commands;
 }

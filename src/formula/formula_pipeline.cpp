@@ -140,7 +140,14 @@ std::string CallValue(EvaluationContext& context, std::string_view call, int she
     Trace(context.trace, "CnvFn:", call);
     NestingGuard guard(context.nesting);
     const size_t open = call.find('(');
-    if (open == std::string_view::npos || open == 0) return ComputeText(context, call);
+    if (open == std::string_view::npos) return ComputeText(context, call);
+    if (open == 0) {
+        // A bare group: the calls inside it are reduced first like every
+        // other call, so that RANGE reaches the engine as a number and not
+        // as a text that "+" would join to its neighbour.
+        const std::string_view inner = call.size() >= 2 ? call.substr(1, call.size() - 2) : std::string_view();
+        return ComputeText(context, "(" + ExpandCalls(context, inner, sheet) + ")");
+    }
 
     const std::string_view name = call.substr(0, open);
     std::string h;

@@ -57,6 +57,10 @@ TEST_F(FormulaPipeline, GivesTheValueTextOfEachFormula) {
         {"=(1+2)*3", "9"},
         {"=(7/2)*2", "6"},
         {"=((2))", "2"},
+        // The calls inside a group are values before the group is read.
+        {"=(RANGE('A!B5')+RANGE('A!B2'))*2", "284"},
+        {"=2*(RANGE('A!B5')-(RANGE('A!B2')+8))", "100"},
+        {"=SUM((RANGE('A!B5')+1),2)", "103"},
         // A range written right to left is empty, and so is the call.
         {"=SUM(RANGE('A!D8'):RANGE('A!D6'))", "###"},
         {"=RANGE('Aktywa!E73')", "1234"},
