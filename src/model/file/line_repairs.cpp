@@ -9,7 +9,26 @@ namespace spf {
 
 namespace {
 
-constexpr std::string_view kRangeOpen = "RANGE(";
+constexpr std::string_view kRangeOpen = "range(";
+
+// Case-insensitive search for a lower-case ASCII needle. Every line of every
+// file passes through here, so it skips ahead to the needle's first letter.
+size_t FindNoCase(std::string_view haystack, std::string_view lowerNeedle, size_t from = 0) {
+    const size_t n = lowerNeedle.size();
+    const char first = lowerNeedle[0];
+    const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
+    for (size_t i = from; i + n <= haystack.size(); ++i) {
+        if (haystack[i] != first && haystack[i] != firstUpper) continue;
+        size_t k = 1;
+        for (; k < n; ++k) {
+            char c = haystack[i + k];
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+            if (c != lowerNeedle[k]) break;
+        }
+        if (k == n) return i;
+    }
+    return std::string_view::npos;
+}
 
 constexpr std::pair<std::string_view, std::string_view> kOptionReferences[] = {
     {"RANGE('Opcje!A1')", "ROKA"},    {"RANGE('Opcje!B1')", "ROKB"},    {"RANGE('Opcje!C1')", "MIASTO"},
@@ -22,7 +41,7 @@ std::string QualifyReferences(const std::string& line, std::string_view sheet) {
     out.reserve(line.size() + 32);
     size_t pos = 0;
     while (true) {
-        const size_t hit = FindIgnoreCase(line, kRangeOpen, pos);
+        const size_t hit = FindNoCase(line, kRangeOpen, pos);
         if (hit == std::string::npos) break;
         const size_t arg = hit + kRangeOpen.size();
         const size_t close = line.find(')', arg);
@@ -53,7 +72,7 @@ void RepairLineList(std::vector<SourceLine>& lines) {
         if (line.text == kOldTaxReference) line.text = kTaxReference;
 
     for (size_t i = lines.size(); i-- > 0;) {
-        if (FindIgnoreCase(lines[i].text, "gridname=af_wskazniki") != std::string_view::npos) {
+        if (FindNoCase(lines[i].text, "gridname=af_wskazniki") != std::string_view::npos) {
             lines.resize(i);
             break;
         }
@@ -62,10 +81,10 @@ void RepairLineList(std::vector<SourceLine>& lines) {
 }
 
 bool RewriteLine(std::string_view line, std::string_view currentSheet, std::string& out) {
-    if (FindIgnoreCase(line, kRangeOpen) == std::string_view::npos) return false;
+    if (FindNoCase(line, kRangeOpen) == std::string_view::npos) return false;
     std::string text(line);
-    for (const auto& [reference, identifier] : kOptionReferences)
-        if (FindIgnoreCase(text, reference) != std::string::npos)
+    if (FindNoCase(text, "'opcje!") != std::string::npos)
+        for (const auto& [reference, identifier] : kOptionReferences)
             text = ReplaceAllIgnoreCase(text, reference, identifier);
     text = QualifyReferences(text, currentSheet);
     if (text == line) return false;

@@ -153,7 +153,11 @@ bool IsIdentifier(std::string_view name) {
     return true;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text.substr(0, 60)) + "\""; }
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    quoted.append(text.substr(0, 60)).append("\"");
+    return quoted;
+}
 
 class Reader {
 public:

@@ -33,7 +33,10 @@ bool At(int col, int row, int c, int r) { return col == c && row == r; }
 bool ReplaceFirst(std::string& line, std::string_view what, std::string_view with) {
     const size_t pos = line.find(what);
     if (pos == std::string::npos) return false;
-    line.replace(pos, what.size(), with);
+    std::string out;
+    out.reserve(line.size() + with.size());
+    out.append(line, 0, pos).append(with).append(line, pos + what.size());
+    line = std::move(out);
     return true;
 }
 

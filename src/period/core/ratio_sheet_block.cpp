@@ -86,7 +86,7 @@ constexpr int kMinWidths[] = {0, 0, 200, 200, 25, 200, 25, 20, 0};
 
 std::string List(const int* begin, const int* end) {
     std::string out = "(";
-    for (const int* v = begin; v != end; ++v) out += std::to_string(*v) + ";";
+    for (const int* v = begin; v != end; ++v) out.append(std::to_string(*v)).append(";");
     out.back() = ')';
     return out;
 }
@@ -115,10 +115,14 @@ public:
     std::vector<std::string> lines;
 
     void Record(std::string_view key, std::string_view value) {
-        lines.push_back("[" + std::string(key) + "=" + std::string(value) + "]");
+        std::string line = "[";
+        line.append(key).append("=").append(value).append("]");
+        lines.push_back(std::move(line));
     }
     void Cell(int col, int row) {
-        Record("Cell", "(" + std::to_string(col) + "," + std::to_string(row) + ")");
+        std::string address = "(";
+        address.append(std::to_string(col)).append(",").append(std::to_string(row)).append(")");
+        Record("Cell", address);
     }
 
     // A label of column 2 in both languages, as the writer puts it.
