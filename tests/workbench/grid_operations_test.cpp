@@ -142,6 +142,28 @@ private slots:
         menu->hide();
     }
 
+    void edgesInTheHeaderStripResizeByMouse() {
+        harness->context.autoFitColumns = false;
+        SheetView& view = harness->show("Bilans_t");
+        QSignalSpy widths(&view, &SheetView::colWidthsChanged);
+        const QRect caption = view.cellRect(2, 1);
+        const QPoint edge(caption.left() + caption.width(), 1);
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, edge);
+        QTest::mouseMove(view.viewport(), edge + QPoint(-100, 0));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, edge + QPoint(-100, 0));
+        QCOMPARE(view.grid().ColWidths[2], 200);
+        QVERIFY(widths.count() > 0);
+        QCOMPARE(view.sheet().FittedWidth, view.width());
+
+        const QRect row = view.cellRect(1, 5);
+        const QPoint bottom(0, row.top() + row.height());
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, bottom);
+        QTest::mouseMove(view.viewport(), bottom + QPoint(0, 15));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, bottom + QPoint(0, 15));
+        QCOMPARE(view.grid().RowHeights[5], row.height() + 15);
+        QCOMPARE(view.currentCell(), QPoint(1, 1));  // sizing picks no cell
+    }
+
     void hintShowsBelowTheCellBox() {
         SheetView& view = harness->show("Bilans_t");
         const QRect total = view.cellRect(4, 9);

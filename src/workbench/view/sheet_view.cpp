@@ -571,32 +571,59 @@ void SheetView::scrollContentsBy(int, int) {
     viewport()->update();
 }
 
+int SheetView::columnEdgeAt(const QPoint& pos) const {
+    const Grid& g = grid();
+    if (g.Rows() == 0 || pos.y() > rowStart_[static_cast<size_t>(std::min(properties_.fixedRows, g.Rows()))] + kResizeGrip)
+        return -1;
+    for (int c = 1; c < g.Columns(); ++c) {
+        if (c >= properties_.fixedCols && c < firstScrollCol()) continue;
+        if (std::abs(pos.x() - (colX(c) + g.ColWidths[static_cast<size_t>(c)])) <= kResizeGrip) return c;
+    }
+    return -1;
+}
+
+int SheetView::rowEdgeAt(const QPoint& pos) const {
+    const Grid& g = grid();
+    if (g.Columns() == 0 ||
+        pos.x() > colStart_[static_cast<size_t>(std::min(properties_.fixedCols, g.Columns()))] + kResizeGrip)
+        return -1;
+    for (int r = 1; r < g.Rows(); ++r) {
+        if (r >= properties_.fixedRows && r < firstScrollRow()) continue;
+        if (std::abs(pos.y() - (rowY(r) + g.RowHeights[static_cast<size_t>(r)])) <= kResizeGrip) return r;
+    }
+    return -1;
+}
+
 void SheetView::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return;
     const Grid& g = grid();
-    if (pos.y() <= rowStart_[static_cast<size_t>(std::min(properties_.fixedRows, g.Rows()))] + kResizeGrip) {
-        for (int c = 1; c < g.Columns(); ++c) {
-            const int edge = colX(c) + g.ColWidths[static_cast<size_t>(c)];
-            if (std::abs(pos.x() - edge) <= kResizeGrip && colX(c) >= 0) {
-                resizingCol_ = c;
-                resizeStartX_ = pos.x();
-                resizeStartWidth_ = g.ColWidths[static_cast<size_t>(c)];
-                return;
-            }
-        }
+    // Sizing by dragging the edges in the header row and column.
+    if ((resizingCol_ = columnEdgeAt(pos)) >= 0) {
+        resizeStart_ = pos.x();
+        resizeStartSize_ = g.ColWidths[static_cast<size_t>(resizingCol_)];
+        return;
+    }
+    if ((resizingRow_ = rowEdgeAt(pos)) >= 0) {
+        resizeStart_ = pos.y();
+        resizeStartSize_ = g.RowHeights[static_cast<size_t>(resizingRow_)];
+        return;
     }
     const QPoint cell = cellAt(pos);
     if (cell.x() < 0) return;
-    moveCurrent(cell.x(), cell.y(), event->modifiers() & Qt::ShiftModifier);
-    selecting_ = true;
+    moveCurrent(cell.x(), cell.y(), rangeSelection && (event->modifiers() & Qt::ShiftModifier));
+    selecting_ = rangeSelection;
 }
 
 void SheetView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (resizingCol_ >= 0) {
-        setColWidth(resizingCol_, resizeStartWidth_ + pos.x() - resizeStartX_);
+        setColWidth(resizingCol_, resizeStartSize_ + pos.x() - resizeStart_);
+        return;
+    }
+    if (resizingRow_ >= 0) {
+        setRowHeight(resizingRow_, resizeStartSize_ + pos.y() - resizeStart_);
         return;
     }
     const QPoint cell = cellAt(pos);
@@ -606,21 +633,25 @@ void SheetView::mouseMoveEvent(QMouseEvent* event) {
         viewport()->update();
     }
     handCursor_ = false;
-    if (cell.x() >= 0) {
+    if (columnEdgeAt(pos) >= 0) {
+        viewport()->setCursor(Qt::SplitHCursor);
+    } else if (rowEdgeAt(pos) >= 0) {
+        viewport()->setCursor(Qt::SplitVCursor);
+    } else if (cell.x() >= 0) {
         const CursorKind kind = CursorForCell(grid(), properties_, cell.x(), cell.y());
         handCursor_ = kind == CursorKind::Hand;
         viewport()->setCursor(kind == CursorKind::Hand   ? Qt::PointingHandCursor
                               : kind == CursorKind::Text ? Qt::IBeamCursor
                                                          : Qt::ArrowCursor);
-        if (OffersRowCommands(cell.x(), cell.y())) emit rowCommandsAvailable();
     }
+    if (cell.x() >= 0 && OffersRowCommands(cell.x(), cell.y())) emit rowCommandsAvailable();
     updateHint(pos);
 }
 
 void SheetView::mouseReleaseEvent(QMouseEvent* event) {
     selecting_ = false;
-    if (resizingCol_ >= 0) {
-        resizingCol_ = -1;
+    if (resizingCol_ >= 0 || resizingRow_ >= 0) {
+        resizingCol_ = resizingRow_ = -1;
         return;
     }
     if (event->button() != Qt::LeftButton) return;
@@ -645,7 +676,7 @@ void SheetView::showRowMenu(int row, const QPoint& globalPos) {
 
 void SheetView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const bool shift = rangeSelection && (event->modifiers() & Qt::ShiftModifier);
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const Grid& g = grid();
     switch (key) {

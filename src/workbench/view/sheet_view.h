@@ -82,6 +82,7 @@ public:
 
     // Grid-wide switches.
     bool drawSelection = false;
+    bool rangeSelection = true;  // mouse drags and Shift extend the selection
     bool showCellHints = true;
     bool autoEditNextCell = true;
     T_nextcell nextCellEdit = T_nextcell::nc_downright;
@@ -147,6 +148,9 @@ private:
     void reportEdit();
     bool cellEditable(int col, int row) const;
     void showHint();
+    // The column or row whose far edge lies under a point of the header strip, or -1.
+    int columnEdgeAt(const QPoint& pos) const;
+    int rowEdgeAt(const QPoint& pos) const;
     int firstScrollCol() const;
     int firstScrollRow() const;
     int colX(int col) const;
@@ -174,8 +178,9 @@ private:
     QTimer* hintTimer_ = nullptr;
     bool handCursor_ = false;
     int resizingCol_ = -1;
-    int resizeStartX_ = 0;
-    int resizeStartWidth_ = 0;
+    int resizingRow_ = -1;
+    int resizeStart_ = 0;
+    int resizeStartSize_ = 0;
     bool selecting_ = false;
     bool closingEditor_ = false;
     class QMenu* rowMenu_ = nullptr;
