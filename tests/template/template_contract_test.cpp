@@ -163,6 +163,21 @@ TEST_F(TemplateContract, InputsAreWhiteEditableAndStartAtZero) {
     }
 }
 
+TEST_F(TemplateContract, LabelsCarryBothLanguages) {
+    for (const TSheet& s : wb().Sheets) {
+        if (s.GridName == "AF_Wskazniki") continue;  // the program's own block
+        const Grid& g = *s.Grid;
+        for (int r = 1; r < g.Rows(); ++r) {
+            for (int c = 2; c < g.Columns() - 1; ++c) {
+                const TCellProps& p = PropsAt(wb(), s.GridName, c, r);
+                if (g.At(c, r).Edit || p.CellFormat != 0 || !p.Formula.empty()) continue;
+                EXPECT_EQ(p.Text1.empty(), p.Text2.empty())
+                    << s.GridName << " " << char('A' + c - 1) << r << ": \"" << p.Text1 << "\" / \"" << p.Text2 << "\"";
+            }
+        }
+    }
+}
+
 TEST_F(TemplateContract, CommentRowsAreFollowedByAnEmptyRow) {
     for (const TSheet& s : wb().Sheets) {
         const Grid& g = *s.Grid;
