@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 
 #include "formula/recalculator.h"
@@ -67,7 +68,8 @@ void WriteDocumentFile(const Workbook& workbook, const std::string& path) {
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    const std::string temp = path + ".tmp";
+    // Several build folders of one source tree may write the example at once.
+    const std::string temp = path + "." + std::to_string(std::random_device{}()) + ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
