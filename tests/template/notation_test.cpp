@@ -108,6 +108,7 @@ TEST_F(NotationSource, FaultsNameTheirLine) {
         {"5 | A // A | {q} in\n", "T.txt:5:"},
         {"5 | A // A | =[D\n", "T.txt:5:"},
         {"merge E4:C4\n", "T.txt:5:"},
+        {"5 | A // A | in\nprint rows=4 kinds=t\n", "T.txt:6:"},
     };
     for (const Case& c : cases) {
         try {

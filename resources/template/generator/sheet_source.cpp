@@ -41,7 +41,7 @@ struct SheetSource {
     int noteCol = 0;
     bool signature = false;
     std::vector<Merge> merges;
-    std::vector<std::vector<std::string>> prints;
+    std::vector<std::pair<int, std::vector<std::string>>> prints;  // line, keys
     std::vector<RowLine> rowLines;
 };
 
@@ -114,7 +114,7 @@ SheetSource ReadSource(const std::string& path, const std::string& name) {
                 auto [rt, b] = ReadAddress(t[1].substr(colon + 1));
                 if (rt < l || b < tp) throw std::invalid_argument("merge block runs backwards");
                 src.merges.push_back({l, tp, rt, b});
-            } else if (key == "print") src.prints.emplace_back(t.begin() + 1, t.end());
+            } else if (key == "print") src.prints.push_back({line.number, {t.begin() + 1, t.end()}});
             else throw std::invalid_argument("unknown directive " + key);
         } catch (const SourceError&) {
             throw;
@@ -305,15 +305,15 @@ private:
             base.stamp = "2500";
             base.sign = "2500";
         }
-        std::vector<std::vector<std::string>> specs = src_.prints;
-        if (specs.empty()) specs.emplace_back();
+        auto specs = src_.prints;
+        if (specs.empty()) specs.push_back({1, {}});
         std::vector<PrintRange> out;
-        for (const auto& tokens : specs) {
+        for (const auto& [line, tokens] : specs) {
             PrintRange r = base;
             try {
                 ApplyPrintKeys(r, tokens);
             } catch (const std::exception& e) {
-                throw SourceError(path_, 1, std::string("print: ") + e.what());
+                throw SourceError(path_, line, std::string("print: ") + e.what());
             }
             if (r.kinds.empty()) r.kinds = DefaultKinds(r.firstCol, r.lastCol);
             out.push_back(r);
