@@ -66,6 +66,24 @@ TEST_F(TemplateContract, StatementsHaveYearHeadingsAndSignatureRows) {
     }
 }
 
+// A line item has an amount for both years: typed or computed, never missing in one.
+TEST_F(TemplateContract, StatementLinesHaveAmountsInBothYears) {
+    for (const std::string& name : kStatements) {
+        const Grid& g = SheetGrid(wb(), name);
+        int lines = 0;
+        for (int r = 5; r < g.Rows() - 3; ++r) {
+            const bool d = PropsAt(wb(), name, 4, r).CellFormat > 0;
+            const bool e = PropsAt(wb(), name, 5, r).CellFormat > 0;
+            EXPECT_EQ(d, e) << name << " row " << r;
+            if (d) {
+                ++lines;
+                EXPECT_FALSE(PropsAt(wb(), name, 2, r).Text1.empty()) << name << " row " << r << " has no caption";
+            }
+        }
+        EXPECT_GE(lines, 40) << name;
+    }
+}
+
 TEST_F(TemplateContract, NoteReferenceCellsShowProgramText) {
     const std::map<std::string, std::vector<int>> refs = {
         {"RZiS_p", {5, 11, 22, 26, 31, 39, 46, 50}},
