@@ -146,7 +146,10 @@ std::string CallValue(EvaluationContext& context, std::string_view call, int she
         // other call, so that RANGE reaches the engine as a number and not
         // as a text that "+" would join to its neighbour.
         const std::string_view inner = call.size() >= 2 ? call.substr(1, call.size() - 2) : std::string_view();
-        return ComputeText(context, "(" + ExpandCalls(context, inner, sheet) + ")");
+        std::string group(1, '(');
+        group += ExpandCalls(context, inner, sheet);
+        group += ')';
+        return ComputeText(context, group);
     }
 
     const std::string_view name = call.substr(0, open);

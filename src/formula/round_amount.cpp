@@ -31,23 +31,25 @@ std::string RoundAmountText(std::string_view text) {
         fraction = t.substr(comma + 1, 2);
         fraction.resize(2, '0');
     }
-    if (!AllDigits(fraction)) throw FormulaError("not an amount: " + t);
+    if (!AllDigits(fraction)) throw FormulaError("not an amount");
 
     // The sign is kept apart so that "-0,5" still knows it is negative.
     const bool negative = !whole.empty() && whole.front() == '-';
     std::string_view digits = whole;
     if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
-    if (digits.empty() || !AllDigits(digits)) throw FormulaError("not an amount: " + t);
+    if (digits.empty() || !AllDigits(digits)) throw FormulaError("not an amount");
     int64_t magnitude = 0;
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-    if (ec != std::errc() || ptr != digits.data() + digits.size()) throw FormulaError("amount out of range: " + t);
+    if (ec != std::errc() || ptr != digits.data() + digits.size()) throw FormulaError("amount out of range");
 
     if (fraction >= "50") {
-        if (magnitude == INT64_MAX) throw FormulaError("amount out of range: " + t);
+        if (magnitude == INT64_MAX) throw FormulaError("amount out of range");
         ++magnitude;
     }
-    if (negative && magnitude != 0) return "-" + std::to_string(magnitude) + ",00";
-    return std::to_string(magnitude) + ",00";
+    std::string rounded = negative && magnitude != 0 ? "-" : "";
+    rounded += std::to_string(magnitude);
+    rounded += ",00";
+    return rounded;
 }
 
 }  // namespace spf
