@@ -15,6 +15,12 @@ namespace {
 
 const std::string kDash = "\u2013";
 
+// Counts the cells calculated, by their trace line.
+struct CalculationCounter : TraceSink {
+    void Write(std::string_view line) override { count += line == "clcCll:"; }
+    int count = 0;
+};
+
 struct ResultCase {
     const char* formula;
     int cellFormat;
@@ -113,10 +119,7 @@ TEST_F(Propagation, SheetRecalculationDoesNotReachReadersOfInputs) {
 }
 
 TEST_F(Propagation, CalculatesEachCellOncePerPropagation) {
-    struct Counter : TraceSink {
-        void Write(std::string_view line) override { count += line == "clcCll:"; }
-        int count = 0;
-    } counter;
+    CalculationCounter counter;
     book.recalc.context().trace = &counter;
     book.Calculate("A", "B2");
     EXPECT_EQ(counter.count, 4);  // B2, D2, C2, B!C3
@@ -137,10 +140,7 @@ TEST(SheetRecalculation, PassesTheChangesOnOnceAfterTheWholeSheet) {
     book.recalc.RecalculateWorkbook();
     book.recalc.RecalculateWorkbook();
     for (int r = 2; r <= 11; ++r) book.Formula("A", "B" + std::to_string(r), "=" + std::to_string(r * 10));
-    struct Counter : TraceSink {
-        void Write(std::string_view line) override { count += line == "clcCll:"; }
-        int count = 0;
-    } counter;
+    CalculationCounter counter;
     book.recalc.context().trace = &counter;
     ASSERT_TRUE(book.recalc.RecalculateSheet(0));
     EXPECT_EQ(book.Val("A", "C11"), "650");
@@ -158,10 +158,7 @@ TEST(Cycles, PropagationEndsAndCalculatesEachCellOnce) {
     book.Formula("A", "C4", "=RANGE('A!C2')+1");
     book.Formula("A", "D2", "=RANGE('D2')+1");  // reads itself
     book.recalc.RecalculateWorkbook();
-    struct Counter : TraceSink {
-        void Write(std::string_view line) override { count += line == "clcCll:"; }
-        int count = 0;
-    } counter;
+    CalculationCounter counter;
     book.recalc.context().trace = &counter;
     book.Calculate("A", "C2");
     EXPECT_EQ(counter.count, 3);
@@ -229,7 +226,6 @@ TEST(SheetRecalculation, RatioSheetRecalculatesTheAnalysisSheetsFirst) {
 struct Nota10Case {
     int row;
     const char* result;
-    bool editable;
     std::string val;
     std::string shown;
 };
@@ -237,12 +233,12 @@ struct Nota10Case {
 TEST(Nota10Rule, RoundsTheTaxRowsToWholeUnits) {
     // 40 rows: the rule covers rows 34, 35 and 38.
     const std::vector<Nota10Case> cases = {
-        {35, "1234550", false, "1234600", "12346,00"},
-        {35, "1234450", false, "1234400", "12344,00"},
-        {34, "1234449", false, "1234400", "12344,00"},
-        {38, "-1234550", false, "-1234600", "-12346,00"},
-        {33, "1234550", false, "1234550", "12345,50"},
-        {35, "1/0", false, kDash, kDash},
+        {35, "1234550", "1234600", "12346,00"},
+        {35, "1234450", "1234400", "12344,00"},
+        {34, "1234449", "1234400", "12344,00"},
+        {38, "-1234550", "-1234600", "-12346,00"},
+        {33, "1234550", "1234550", "12345,50"},
+        {35, "1/0", kDash, kDash},
     };
     for (const Nota10Case& c : cases) {
         FixtureBook book;
