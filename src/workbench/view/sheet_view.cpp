@@ -48,6 +48,14 @@ Qt::Alignment EditorAlignment(TMyAlign align) {
 
 CellRect ToCellRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
+// A document whose size lists do not match its grid still shows.
+void MatchSizeLists(Grid& g) {
+    if (g.ColWidths.size() != static_cast<size_t>(g.Columns()))
+        g.ColWidths.resize(static_cast<size_t>(g.Columns()), g.DefaultColWidth);
+    if (g.RowHeights.size() != static_cast<size_t>(g.Rows()))
+        g.RowHeights.resize(static_cast<size_t>(g.Rows()), g.DefaultRowHeight);
+}
+
 bool IsRatioSheet(const std::string& name) { return name == "AF_Wskazniki" || name == "AF_EWskazniki"; }
 
 }  // namespace
@@ -60,6 +68,7 @@ SheetView::SheetView(ViewContext& context, TSheet& sheet, QWidget* parent)
     properties_.column(0, true).align = TMyAlign::alCenter;
     properties_.row(0, true).align = TMyAlign::alCenter;
     g.DefaultRowHeight = 24;
+    MatchSizeLists(g);
     if (g.Columns() > 0) g.ColWidths[0] = 1;
     if (g.Columns() > 1) g.ColWidths[1] = 15;
     if (g.Columns() > 2) g.ColWidths[static_cast<size_t>(g.Columns() - 1)] = 15;
@@ -116,8 +125,8 @@ int SheetView::rowY(int row) const {
 
 QRect SheetView::cellRect(int col, int row) const {
     if (!grid().Contains(col, row)) return {};
-    return QRect(colX(col), rowY(row), grid().ColWidths[static_cast<size_t>(col)],
-                 grid().RowHeights[static_cast<size_t>(row)]);
+    return QRect(colX(col), rowY(row), std::max(0, grid().ColWidths[static_cast<size_t>(col)]),
+                 std::max(0, grid().RowHeights[static_cast<size_t>(row)]));
 }
 
 CellBlock SheetView::blockAt(int col, int row) const { return BlockOf(grid(), col, row); }
@@ -206,8 +215,9 @@ void SheetView::scrollToCell(int col, int row) {
 // ---- model changes ------------------------------------------------------------
 
 void SheetView::refresh() {
+    Grid& g = grid();
+    MatchSizeLists(g);
     rebuildOffsets();
-    const Grid& g = grid();
     const int maxCol = g.Columns() - 1, maxRow = g.Rows() - 1;
     current_.setX(std::clamp(current_.x(), std::min(properties_.fixedCols, maxCol), std::max(0, maxCol)));
     current_.setY(std::clamp(current_.y(), std::min(properties_.fixedRows, maxRow), std::max(0, maxRow)));
