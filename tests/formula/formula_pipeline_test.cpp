@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "fixture_book.h"
@@ -115,6 +116,23 @@ TEST_F(FormulaPipeline, HostileNestingFailsInsteadOfExhaustingTheStack) {
     // A text cell whose text reads the cell itself.
     book.Value("A", "B9", "RANGE('A!B9')");
     EXPECT_EQ(book.Evaluate("A", "=RANGE('A!B9')"), "###");
+}
+
+// Texts made of the pieces formulas are built from, in random order: the
+// pipeline must give a value or "###" for each, never crash or hang.
+TEST_F(FormulaPipeline, SurvivesRandomTexts) {
+    const std::vector<std::string> pieces = {
+        "RANGE('A!B5')", "RANGE('Pasywa!D6')", "RANGE('1,4,6')", "RANGE('", "')", "RANGE(", "SUM(", "IF(",
+        "ZAOKR(", "(", ")", ",", ":", "+", "-", "*", "/", "=", "<", "'", "7", "0", "1.5", "12,5", "ROKA",
+        "PODATEK", "Opcje!", "TRUE", " ", "DIV", "$F", "e", "!", "A1", "99999999999999999999"};
+    std::mt19937 random(20040101);
+    for (int i = 0; i < 3000; ++i) {
+        std::string formula = "=";
+        const int length = static_cast<int>(random() % 24);
+        for (int k = 0; k < length; ++k) formula += pieces[random() % pieces.size()];
+        const std::string value = book.Evaluate("A", formula);
+        EXPECT_EQ(value.find(','), std::string::npos) << formula;
+    }
 }
 
 TEST_F(FormulaPipeline, RecordsTheCalculatedCellOnceAsADependant) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 #include "fixture_book.h"
@@ -166,6 +167,37 @@ TEST(Cycles, PropagationEndsAndCalculatesEachCellOnce) {
     book.Calculate("A", "D2");
     EXPECT_EQ(counter.count, 1);
     ASSERT_TRUE(book.recalc.RecalculateSheet(0));
+}
+
+// Formula cells reading random cells of both sheets, cycles included:
+// every kind of recalculation must end.
+TEST(Cycles, RandomReadsEndAndSettle) {
+    FixtureBook book;
+    book.AddSheet("A", 6, 8);
+    book.AddSheet("nota_10", 6, 8);
+    std::mt19937 random(7);
+    const auto cellName = [&] {
+        return std::string(1, static_cast<char>('A' + random() % 5)) + std::to_string(1 + random() % 7);
+    };
+    for (const char* sheet : {"A", "nota_10"})
+        for (int i = 0; i < 20; ++i) {
+            const std::string target = cellName();
+            if (random() % 4 == 0) {
+                book.Input(sheet, target, static_cast<int64_t>(random() % 100000));
+                continue;
+            }
+            std::string formula = "=SUM(RANGE('A!" + cellName() + "'),RANGE('nota_10!" + cellName() + "'))";
+            if (random() % 2) formula += "/2+RANGE('" + cellName() + "')";
+            book.Formula(sheet, target, formula, static_cast<int>(random() % 3));
+            book.C(sheet, target).Edit = false;
+        }
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(book.recalc.RecalculateWorkbook());
+        ASSERT_TRUE(book.recalc.RecalculateSheet(0));
+        ASSERT_TRUE(book.recalc.RecalculateSheet(1));
+        for (int c = 1; c < 6; ++c)
+            for (int r = 1; r < 8; ++r) book.recalc.CalculateCell(round % 2, c, r);
+    }
 }
 
 TEST(WorkbookRecalculation, TwoPassesWithoutOrderingByDependency) {
