@@ -86,6 +86,7 @@ AboutWindow::AboutWindow(WorkLog& log, UserPrompts& prompts, UrlOpener openUrl, 
 void AboutWindow::ToggleMonitoring() {
     const bool on = !log_.Monitoring();
     log_.SetMonitoring(on);
+    emit monitoringChanged(on);
     prompts_.Inform(QStringLiteral("Monitorowanie"), on ? QStringLiteral("Uruchomiono monitorowanie pracy programu")
                                                         : QStringLiteral("Zaprzestano monitorowania pracy programu"));
     ShowTraceLines();

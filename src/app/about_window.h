@@ -24,6 +24,9 @@ public:
     // What a double click on the program icon does.
     void ToggleMonitoring();
 
+signals:
+    void monitoringChanged(bool on);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "formula/trace_sink.h"
+
 namespace spf {
 
-class WorkLog {
+class WorkLog final : public TraceSink {
 public:
+    void Write(std::string_view line) override { Trace(std::string(line)); }
+
     // Creates the log file empty; a failure leaves the log unwritten.
     void Start(const std::string& path);
 
