@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <new>
+#include <set>
 #include <tuple>
 #include <unordered_map>
 
@@ -191,6 +192,7 @@ public:
             }
             Interpret(ClassifyLine(current));
         }
+        FlushText1();
         lineNo_ = 0;
         for (size_t i = 0; i < wb_.Sheets.size(); ++i) CheckMerges(i);
         wb_.Header.SheetsCount = static_cast<int>(wb_.Sheets.size());
@@ -256,6 +258,7 @@ private:
     void Interpret(const ClassifiedLine& line) {
         if (line.kind == LineKind::Text) return TextLine(line.value);
         if (line.kind != LineKind::Record) return;
+        FlushText1();
         const auto& keys = Keys();
         const auto it = keys.find(line.key);
         if (it == keys.end()) return;  // unknown keys and Ref are ignored
@@ -331,7 +334,7 @@ private:
         std::string name(value);
         if (StartsWith(name, "Grid_")) name.erase(0, 5);
         if (!IsIdentifier(name)) Fail("sheet name " + Quoted(name) + " is not an identifier");
-        if (wb_.FindSheet(name) >= 0) Fail("sheet name " + Quoted(name) + " is used twice");
+        if (!names_.insert(ToLowerAscii(name)).second) Fail("sheet name " + Quoted(name) + " is used twice");
         if (sheet_) cellsBefore_ += static_cast<long long>(sheet_->Grid->Columns()) * sheet_->Grid->Rows();
         TSheet sheet;
         sheet.GridName = std::move(name);
@@ -525,7 +528,15 @@ private:
         }
         if (!cell.Cells.empty()) cell.Cells += "\r\n";
         cell.Cells += Unescape(raw);
-        cell.EnsureProps().Text1 = cell.Cells;
+        textCell_ = &cell;
+    }
+
+    // Text1 follows the whole cell text once its lines are read; copying it
+    // after every line would make a cell of many lines quadratic.
+    void FlushText1() {
+        if (!textCell_) return;
+        textCell_->EnsureProps().Text1 = textCell_->Cells;
+        textCell_ = nullptr;
     }
 
     // A merged block must lie inside its sheet, or later code would address
@@ -554,6 +565,8 @@ private:
     const ReadOptions& options_;
     Workbook wb_;
     TSheet* sheet_ = nullptr;
+    Cell* textCell_ = nullptr;     // the cell whose text lines were just read
+    std::set<std::string> names_;  // sheet names read so far, lower-case
     int sheetsCount_ = -1;
     int fileVersion_ = 0;
     int col_ = -1;
