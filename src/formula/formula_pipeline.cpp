@@ -187,7 +187,10 @@ std::string ArgumentText(EvaluationContext& context, std::string_view piece, int
     if (open == std::string_view::npos || open == 0 || piece.find(':') == std::string_view::npos)
         return std::string(piece);
     const auto parts = SplitOutside(piece, ':');
-    if (parts.size() < 2) return CallValue(context, piece, sheet);
+    // The colons lie inside a call, as in SUM(RANGE(..):RANGE(..))>0: every
+    // call of the piece is reduced in place, so that an operator after the
+    // call is kept rather than taken for part of the call's arguments.
+    if (parts.size() < 2) return ExpandCalls(context, piece, sheet);
 
     const Workbook& wb = context.workbook();
     const CellReference first = ParseReference(wb, RangeArgument(parts[0]), context.trace, &context.sheets);

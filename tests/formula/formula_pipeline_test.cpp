@@ -87,6 +87,11 @@ TEST_F(FormulaPipeline, GivesTheValueTextOfEachFormula) {
         {"=Sum(Range('A!B1'):Range('A!B1'),Range('A!B5'):Range('A!B5'))", "12445"},
         {"=sum(range('A!B1'):range('A!B2'))", "12387"},
         {"=SUM(RANGE('A!B1'),-RANGE('A!B5'))", "12245"},
+        // A range inside a call that is only part of an argument.
+        {"=IF(SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D8'))>300,1,2)", "1"},
+        {"=IF(1>0,SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D8')),0)", "350"},
+        {"=IF(1>0,-SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D7'))*2,0)", "-700"},
+        {"=SUM(SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D7'))+1,5)", "356"},
         {"=RANGE('A!B1')>0", "TRUE"},
         {"=ROKA", "2004"},
         {"=ROKA-1", "###"},
