@@ -22,10 +22,19 @@ constexpr std::array<char16_t, 128> kHigh = {
 
 // UTF-8 of every byte, built once, so decoding is one table look-up per byte.
 struct DecodeTable {
-    std::array<std::string, 256> utf8;
+    struct Entry {
+        unsigned char size;
+        char bytes[3];
+    };
+    std::array<Entry, 256> utf8{};
     DecodeTable() {
-        for (int b = 0; b < 256; ++b)
-            AppendUtf8(utf8[static_cast<size_t>(b)], Cp1250ToUnicode(static_cast<unsigned char>(b)));
+        for (int b = 0; b < 256; ++b) {
+            std::string one;
+            AppendUtf8(one, Cp1250ToUnicode(static_cast<unsigned char>(b)));
+            Entry& e = utf8[static_cast<size_t>(b)];
+            e.size = static_cast<unsigned char>(one.size());
+            for (size_t i = 0; i < one.size(); ++i) e.bytes[i] = one[i];
+        }
     }
 };
 
@@ -49,17 +58,19 @@ std::optional<unsigned char> UnicodeToCp1250(char32_t ch) {
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
     const DecodeTable& table = Decoding();
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    size_t run = 0;  // start of the pending run of ASCII bytes, copied in one go
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) continue;
-        out.append(bytes.substr(run, i - run));
-        out.append(table.utf8[b]);
-        run = i + 1;
+    // At most three bytes per character; the text is cut to size at the end.
+    std::string out(bytes.size() * 3, '\0');
+    char* o = out.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            *o++ = c;
+            continue;
+        }
+        const DecodeTable::Entry& e = table.utf8[b];
+        for (unsigned char i = 0; i < e.size; ++i) *o++ = e.bytes[i];
     }
-    out.append(bytes.substr(run));
+    out.resize(static_cast<size_t>(o - out.data()));
     return out;
 }
 

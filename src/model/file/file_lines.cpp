@@ -1,5 +1,7 @@
 #include "model/file/file_lines.h"
 
+#include <cstring>
+
 #include "model/text_utils.h"
 
 namespace spf {
@@ -12,15 +14,21 @@ std::vector<std::string_view> SplitFileLines(std::string_view text) {
 std::vector<std::string_view> SplitLineBreaks(std::string_view text) {
     std::vector<std::string_view> lines;
     lines.reserve(text.size() / 24 + 1);
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        // memchr scans fast; a CR before the LF ends the line too.
+        const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        const char* stop = lf ? lf : end;
+        const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(stop - p)));
+        if (cr) {
+            lines.emplace_back(p, static_cast<size_t>(cr - p));
+            p = (cr + 1 == lf) ? lf + 1 : cr + 1;
+        } else {
+            lines.emplace_back(p, static_cast<size_t>(stop - p));
+            p = lf ? lf + 1 : end;
+        }
     }
-    if (start < text.size()) lines.push_back(text.substr(start));
     return lines;
 }
 
