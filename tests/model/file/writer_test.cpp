@@ -25,6 +25,17 @@ Workbook ReadBack(const std::string& bytes) {
     return std::move(*r.workbook);
 }
 
+// A sheet of 5 x 5 cells, headers included, as code builds it.
+Grid& AddSheet(Workbook& wb, const std::string& name) {
+    TSheet s;
+    s.GridName = name;
+    s.Grid = std::make_unique<Grid>();
+    s.Grid->SetColumns(5);
+    s.Grid->SetRows(5);
+    wb.Sheets.push_back(std::move(s));
+    return *wb.Sheets.back().Grid;
+}
+
 TEST(SpfWriter, WritesTheReferenceFileLineForLine) {
     const std::string actual = WriteDocumentBytes(LoadFixture("minimal.spf"));
     const std::string expected = ReadBytes(FixturePath("minimal.written.spf"));
@@ -85,13 +96,7 @@ TEST(SpfWriter, TextsWithLineBreaksAndForeignCharactersSurvive) {
     Workbook wb;
     wb.Header.Firma = "Firma → „Ząb” 😀";
     wb.Header.Osoba = "Jan\r\nKowalski";
-    TSheet s;
-    s.GridName = "Arkusz";
-    s.Grid = std::make_unique<Grid>();
-    s.Grid->SetColumns(5);
-    s.Grid->SetRows(5);
-    wb.Sheets.push_back(std::move(s));
-    Grid& g = *wb.Sheets[0].Grid;
+    Grid& g = AddSheet(wb, "Arkusz");
     struct Texts {
         std::string cells, text1, text2, val, formula;
     };
@@ -133,13 +138,7 @@ TEST(SpfWriter, TextsWithLineBreaksAndForeignCharactersSurvive) {
 
 TEST(SpfWriter, KeepsAttributesTheModelHoldsOutsideItsProperties) {
     Workbook wb;
-    TSheet s;
-    s.GridName = "Wykaz_not";
-    s.Grid = std::make_unique<Grid>();
-    s.Grid->SetColumns(5);
-    s.Grid->SetRows(5);
-    wb.Sheets.push_back(std::move(s));
-    Grid& g = *wb.Sheets[0].Grid;
+    Grid& g = AddSheet(wb, "Wykaz_not");
     g.At(2, 2).Edit = true;      // editable, without properties
     g.At(2, 3).CellBold = true;  // bold and, after loading, italic
     g.At(2, 3).Cells = "Nota";
