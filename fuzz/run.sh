@@ -10,8 +10,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 out=${SPF_FUZZ_DIR:-$top/build-fuzz}
 mkdir -p "$out/corpus" "$out/crashes"
 
-command -v clang++ >/dev/null || sudo_apt=1
-if [ "${sudo_apt:-0}" = 1 ]; then
+if ! command -v clang++ >/dev/null; then
   if [ "$(id -u)" -eq 0 ]; then apt-get install -y clang; else sudo apt-get install -y clang; fi
 fi
 
