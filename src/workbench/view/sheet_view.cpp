@@ -90,7 +90,11 @@ SheetView::SheetView(ViewContext& context, TSheet& sheet, QWidget* parent)
     refresh();
 }
 
-SheetView::~SheetView() = default;
+SheetView::~SheetView() {
+    // The editor goes first, while its focus handling can still reach this view.
+    closingEditor_ = true;
+    delete editor_;
+}
 
 Grid& SheetView::grid() const { return *sheet_.Grid; }
 
