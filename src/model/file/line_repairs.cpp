@@ -72,7 +72,10 @@ void RepairLineList(std::vector<SourceLine>& lines) {
         if (line.text == kOldTaxReference) line.text = kTaxReference;
 
     for (size_t i = lines.size(); i-- > 0;) {
-        if (FindNoCase(lines[i].text, "gridname=af_wskazniki") != std::string_view::npos) {
+        // The name may carry the "Grid_" that reading drops; a copy left
+        // behind under it would clash with the built-in sheet.
+        if (FindNoCase(lines[i].text, "gridname=af_wskazniki") != std::string_view::npos ||
+            FindNoCase(lines[i].text, "gridname=grid_af_wskazniki") != std::string_view::npos) {
             lines.resize(i);
             break;
         }

@@ -17,7 +17,7 @@ struct SourceLine {
 };
 
 // The whole-list repairs: the fixed nota_10 reference, and the file's
-// AF_Wskazniki block (from its last GridName line on) replaced by the
+// AF_Wskazniki block (from its last GridName line on, "Grid_" prefix or not) replaced by the
 // built-in block, which is appended even when the file had none.
 void RepairLineList(std::vector<SourceLine>& lines);
 

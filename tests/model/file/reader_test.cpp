@@ -183,6 +183,14 @@ TEST(SpfReader, ALegacyFileGetsItsRepairsAndTheBuiltInRatioSheet) {
     EXPECT_EQ(wb.Sheets.back().GridName, "AF_Wskazniki");
 }
 
+TEST(SpfReader, TheRatioSheetUnderItsOldPrefixIsReplacedToo) {
+    const Workbook wb =
+        Load(std::string(kHead) +
+             "[GridName=Aktywa]\n[Columns=3]\n[Rows=3]\n[GridName=Grid_AF_Wskazniki]\n[Columns=2]\n");
+    ASSERT_EQ(wb.Sheets.size(), 2u);
+    EXPECT_EQ(wb.Sheets[1].Grid->Rows(), 66);
+}
+
 TEST(SpfReader, AFileWithoutTheRatioSheetIsReadAndGetsIt) {
     ReadResult r = ReadDocument(FixturePath("no_ratio_sheet.spf"));
     ASSERT_TRUE(r) << r.error.Message();
