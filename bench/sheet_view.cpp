@@ -3,6 +3,8 @@
 // (with and without the 10 ms wait of the timer), the first show of the
 // largest sheet (fit, row heights, first paint), and a full repaint per
 // scroll step. Prints medians in milliseconds.
+#include "workbench/view/sheet_view.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -16,7 +18,6 @@
 #include "formula/recalculator.h"
 #include "model/file/spf_reader.h"
 #include "workbench/view/sheet_fit.h"
-#include "workbench/view/sheet_view.h"
 #include "workbench/view/view_context.h"
 
 namespace {
@@ -52,7 +53,8 @@ QPoint EditedCell(const Grid& g) {
     for (int c = 2; c < g.Columns(); ++c)
         for (int r = 2; r < g.Rows(); ++r) {
             const Cell& cell = g.At(c, r);
-            if (!cell.Edit || !cell.Props || cell.Props->CellFormat < 1 || cell.Props->CellFormat > 2) continue;
+            if (!cell.Edit || !cell.Props || cell.Props->CellFormat < 1 || cell.Props->CellFormat > 2)
+                continue;
             if (!cell.Props->Ref.empty()) return {c, r};
             if (first.x() < 0) first = QPoint(c, r);
         }
@@ -167,8 +169,9 @@ int main(int argc, char** argv) {
         scrollView.viewport()->repaint();
         scroll.push_back(Ms(Steady::now() - start));
     }
-    std::fprintf(stderr, "sheet_view: largest sheet %s, %d x %d cells, %d paints\n", wb.Sheets[large].GridName.c_str(),
-                 wb.Sheets[large].Grid->Columns(), wb.Sheets[large].Grid->Rows(), paints);
+    std::fprintf(stderr, "sheet_view: largest sheet %s, %d x %d cells, %d paints\n",
+                 wb.Sheets[large].GridName.c_str(), wb.Sheets[large].Grid->Columns(),
+                 wb.Sheets[large].Grid->Rows(), paints);
 
     std::printf("sheet_view_edit_to_repaint %.2f ms\n", Median(total));
     std::printf("sheet_view_edit_work %.2f ms\n", Median(work));

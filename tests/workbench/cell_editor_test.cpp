@@ -14,22 +14,9 @@ namespace {
 constexpr int kD = 4, kE = 5, kFirst = 5, kLastItem = 8, kCommentBlock = 11;
 }
 
-class CellEditorTest : public QObject {
+class CellEditorTest : public FixtureBookTest {
     Q_OBJECT
-private:
-    std::unique_ptr<Workbook> book;
-    std::unique_ptr<ViewHarness> harness;
-
 private slots:
-    void init() {
-        book = std::make_unique<Workbook>(MakeFixtureBook());
-        harness = std::make_unique<ViewHarness>(*book);
-    }
-    void cleanup() {
-        harness.reset();
-        book.reset();
-    }
-
     void editorCoversTheBoxAndIsTwiceAsWide() {
         SheetView& view = harness->show("Bilans_t");
         Focus(view);
@@ -57,7 +44,8 @@ private slots:
         Focus(view);
         view.setCurrentCell(kD, kFirst);
         QPlainTextEdit* editor = Editor(view);
-        QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight);
         QCOMPARE(editor->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(editor->font().family(), QStringLiteral("Arial"));
 
@@ -65,7 +53,8 @@ private slots:
         view.grid().At(2, kCommentBlock).CellAlignment = Alignment::Left;
         view.properties().column(2).align = TMyAlign::alCenter;
         view.setCurrentCell(2, kCommentBlock);
-        QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignHCenter);
     }
 
     void enterWalksDownThenRightOverInputCells() {
@@ -130,8 +119,8 @@ private slots:
         const int down = int(T_nextcell::nc_downright), right = int(T_nextcell::nc_rightdown);
         const int stop = int(T_lastcell::lc_stop), first = int(T_lastcell::lc_first);
         QTest::newRow("down the column") << down << stop << QPoint(1, 1) << QPoint(1, 2);
-        QTest::newRow("next column from the top, passing the locked one") << down << stop << QPoint(1, 3)
-                                                                          << QPoint(3, 1);
+        QTest::newRow("next column from the top, passing the locked one")
+            << down << stop << QPoint(1, 3) << QPoint(3, 1);
         QTest::newRow("stop after the last cell") << down << stop << QPoint(3, 3) << QPoint(-1, -1);
         QTest::newRow("wrap to the first cell") << down << first << QPoint(3, 3) << QPoint(1, 1);
         QTest::newRow("along the row") << right << stop << QPoint(1, 1) << QPoint(3, 1);
@@ -155,7 +144,8 @@ private slots:
             if (c == 2 && r == 2) return CellPos{c, r};
             return std::nullopt;
         };
-        QVERIFY(!NextCellInOrder(T_nextcell::nc_downright, T_lastcell::lc_first, WalkArea{1, 1, 3, 3}, {2, 2}, only));
+        QVERIFY(!NextCellInOrder(T_nextcell::nc_downright, T_lastcell::lc_first, WalkArea{1, 1, 3, 3}, {2, 2},
+                                 only));
     }
 };
 

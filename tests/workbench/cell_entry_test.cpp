@@ -14,11 +14,9 @@ namespace {
 constexpr int kD = 4, kE = 5, kFirst = 5, kTotal = 9, kCommentBlock = 11;
 }
 
-class CellEntryTest : public QObject {
+class CellEntryTest : public FixtureBookTest {
     Q_OBJECT
 private:
-    std::unique_ptr<Workbook> book;
-    std::unique_ptr<ViewHarness> harness;
     Grid* grid = nullptr;
 
     SheetView& show() {
@@ -28,26 +26,35 @@ private:
     }
 
 private slots:
-    void init() {
-        book = std::make_unique<Workbook>(MakeFixtureBook());
-        harness = std::make_unique<ViewHarness>(*book);
-    }
-    void cleanup() {
-        harness.reset();
-        book.reset();
-    }
-
     void typedAmountsAreNormalised_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("val");
         QTest::addColumn<QString>("drawn");
-        QTest::newRow("comma with spaces") << "1 234,5" << "1234,50" << "123450" << "1 234,50";
-        QTest::newRow("dot as decimal point") << "1234.5" << "1234,50" << "123450" << "1 234,50";
-        QTest::newRow("dots as groups and point") << "1.234.567.89" << "1234567,89" << "123456789" << "1 234 567,89";
-        QTest::newRow("negative six digits") << "-123456,78" << "-123456,78" << "-12345678" << "- 123 456,78";
-        QTest::newRow("short amount ungrouped") << "999,99" << "999,99" << "99999" << "999,99";
-        QTest::newRow("halves to even") << "0,125" << "0,12" << "12" << "0,12";
+        QTest::newRow("comma with spaces") << "1 234,5"
+                                           << "1234,50"
+                                           << "123450"
+                                           << "1 234,50";
+        QTest::newRow("dot as decimal point") << "1234.5"
+                                              << "1234,50"
+                                              << "123450"
+                                              << "1 234,50";
+        QTest::newRow("dots as groups and point") << "1.234.567.89"
+                                                  << "1234567,89"
+                                                  << "123456789"
+                                                  << "1 234 567,89";
+        QTest::newRow("negative six digits") << "-123456,78"
+                                             << "-123456,78"
+                                             << "-12345678"
+                                             << "- 123 456,78";
+        QTest::newRow("short amount ungrouped") << "999,99"
+                                                << "999,99"
+                                                << "99999"
+                                                << "999,99";
+        QTest::newRow("halves to even") << "0,125"
+                                        << "0,12"
+                                        << "12"
+                                        << "0,12";
     }
     void typedAmountsAreNormalised() {
         QFETCH(QString, typed);

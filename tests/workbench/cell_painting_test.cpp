@@ -7,9 +7,9 @@
 
 #include "model/colors.h"
 #include "model/workbook.h"
+#include "sheet_render.h"
 #include "view_fixture.h"
 #include "view_test_support.h"
-#include "sheet_render.h"
 #include "workbench/view/cell_painter.h"
 #include "workbench/view/grid_properties.h"
 #include "workbench/view/indent_prefix.h"
@@ -81,13 +81,16 @@ private slots:
         QTest::addColumn<QPoint>("onLine");
         QTest::addColumn<QPoint>("besideLine");
         // Cell (3, 2) spans x 130..189 and y 40..59.
-        QTest::newRow("left, 1 px, on the pixel before the cell") << 0 << 1 << QPoint(129, 50) << QPoint(130, 50);
+        QTest::newRow("left, 1 px, on the pixel before the cell")
+            << 0 << 1 << QPoint(129, 50) << QPoint(130, 50);
         QTest::newRow("left, 2 px, grows outward") << 0 << 2 << QPoint(128, 50) << QPoint(130, 50);
         QTest::newRow("top, 1 px") << 1 << 1 << QPoint(150, 39) << QPoint(150, 40);
-        QTest::newRow("right, 1 px, on the pixel after the cell") << 2 << 1 << QPoint(190, 50) << QPoint(189, 50);
+        QTest::newRow("right, 1 px, on the pixel after the cell")
+            << 2 << 1 << QPoint(190, 50) << QPoint(189, 50);
         QTest::newRow("bottom, 1 px") << 3 << 1 << QPoint(150, 60) << QPoint(150, 59);
         QTest::newRow("bottom, 2 px") << 3 << 2 << QPoint(150, 59) << QPoint(150, 61);
-        QTest::newRow("top reaches the corner before the cell") << 1 << 1 << QPoint(129, 39) << QPoint(129, 40);
+        QTest::newRow("top reaches the corner before the cell")
+            << 1 << 1 << QPoint(129, 39) << QPoint(129, 40);
     }
     void bordersLieOnTheCellLines() {
         QFETCH(int, side);
@@ -163,10 +166,14 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("centred vertically") << 2 << "1234567,89" << "1 234 567,89";
-        QTest::newRow("on the bottom line") << 1 << "1234567,89" << "1 234 567,89";
-        QTest::newRow("short stays ungrouped") << 2 << "999,99" << "999,99";
-        QTest::newRow("shown as written") << 3 << "1234567,89" << "1234567,89";
+        QTest::newRow("centred vertically") << 2 << "1234567,89"
+                                            << "1 234 567,89";
+        QTest::newRow("on the bottom line") << 1 << "1234567,89"
+                                            << "1 234 567,89";
+        QTest::newRow("short stays ungrouped") << 2 << "999,99"
+                                               << "999,99";
+        QTest::newRow("shown as written") << 3 << "1234567,89"
+                                          << "1234567,89";
     }
     void amountsAreOneGroupedLine() {
         QFETCH(int, format);
@@ -183,7 +190,8 @@ private slots:
         const QRect ink = InkBox(canvas.image, QRect(r.left, r.top, r.width(), r.height()));
         const QFontMetrics fm(canvas.props->font);
         QVERIFY2(ink.height() <= fm.height(), "one line");
-        QVERIFY2(std::abs(ink.width() - fm.horizontalAdvance(shown)) <= 3, "the drawn width is the grouped text's");
+        QVERIFY2(std::abs(ink.width() - fm.horizontalAdvance(shown)) <= 3,
+                 "the drawn width is the grouped text's");
         QVERIFY2(r.right - 1 - ink.right() <= 3, "amounts are right-aligned");
         const int middle = (r.top + r.bottom) / 2;
         if (format == 1)
@@ -233,16 +241,26 @@ private slots:
         QTest::addColumn<bool>("merged");
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QString>("rest");
-        QTest::newRow("letter and full stop") << "  a. Zapasy " << false << "a." << "Zapasy";
-        QTest::newRow("roman numeral") << "IV. Należności" << false << "IV." << "Należności";
-        QTest::newRow("hyphen enumerator") << "- inne" << false << "-" << "inne";
-        QTest::newRow("en dash alone") << "–" << false << "–" << "";
-        QTest::newRow("hyphen alone becomes a dash") << "-" << true << "–" << "";
-        QTest::newRow("word kept together") << "Razem aktywa" << false << "" << "Razem aktywa";
-        QTest::newRow("word split in a block") << "Razem aktywa" << true << "Razem" << "aktywa";
-        QTest::newRow("five letters counted as characters") << "ąęćół) x" << false << "" << "ąęćół) x";
-        QTest::newRow("five characters with accents") << "ąęćó) x" << false << "ąęćó)" << "x";
-        QTest::newRow("no space") << "Aktywa" << true << "" << "Aktywa";
+        QTest::newRow("letter and full stop") << "  a. Zapasy " << false << "a."
+                                              << "Zapasy";
+        QTest::newRow("roman numeral") << "IV. Należności" << false << "IV."
+                                       << "Należności";
+        QTest::newRow("hyphen enumerator") << "- inne" << false << "-"
+                                           << "inne";
+        QTest::newRow("en dash alone") << "–" << false << "–"
+                                       << "";
+        QTest::newRow("hyphen alone becomes a dash") << "-" << true << "–"
+                                                     << "";
+        QTest::newRow("word kept together") << "Razem aktywa" << false << ""
+                                            << "Razem aktywa";
+        QTest::newRow("word split in a block") << "Razem aktywa" << true << "Razem"
+                                               << "aktywa";
+        QTest::newRow("five letters counted as characters") << "ąęćół) x" << false << ""
+                                                            << "ąęćół) x";
+        QTest::newRow("five characters with accents") << "ąęćó) x" << false << "ąęćó)"
+                                                      << "x";
+        QTest::newRow("no space") << "Aktywa" << true << ""
+                                  << "Aktywa";
     }
     void indentSplit() {
         QFETCH(QString, text);
@@ -269,7 +287,8 @@ private slots:
         QCOMPARE(QColor(img.pixel(inner.left() - 1, inner.center().y())), kSheet);  // no line between cells
         QCOMPARE(QColor(img.pixel(box.left() - 1, box.center().y())), QColor(Qt::black));
         QCOMPARE(QColor(img.pixel(box.right() + 1, box.center().y())), QColor(Qt::black));
-        QVERIFY2(!InkBox(img, box.adjusted(2, 2, -2, -2)).isEmpty(), "the base cell's text is drawn in the block");
+        QVERIFY2(!InkBox(img, box.adjusted(2, 2, -2, -2)).isEmpty(),
+                 "the base cell's text is drawn in the block");
     }
 
     void neighbourFillsDoNotHideBorders() {

@@ -62,7 +62,8 @@ private slots:
         ViewHarness harness(book);
         SheetView& view = harness.show("Pusty");
         Focus(view);
-        for (int key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Return, Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home})
+        for (int key :
+             {Qt::Key_Down, Qt::Key_Right, Qt::Key_Return, Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home})
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &view, Qt::Key(key));
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(150, 120));
         QTest::mouseMove(view.viewport(), QPoint(5, 1));

@@ -17,22 +17,9 @@
 using namespace spf;
 using namespace spf::test;
 
-class GridOperationsTest : public QObject {
+class GridOperationsTest : public FixtureBookTest {
     Q_OBJECT
-private:
-    std::unique_ptr<Workbook> book;
-    std::unique_ptr<ViewHarness> harness;
-
 private slots:
-    void init() {
-        book = std::make_unique<Workbook>(MakeFixtureBook());
-        harness = std::make_unique<ViewHarness>(*book);
-    }
-    void cleanup() {
-        harness.reset();
-        book.reset();
-    }
-
     void insertedRowMovesContentAndCurrentCell() {
         SheetView& view = harness->show("Bilans_t");
         Grid& g = view.grid();
@@ -88,7 +75,8 @@ private slots:
 
         QString error;
         Grid untouched;
-        QVERIFY(!LoadTextFile(untouched, dir.filePath(QStringLiteral("brak.txt")), QLatin1Char('\t'), &error));
+        QVERIFY(
+            !LoadTextFile(untouched, dir.filePath(QStringLiteral("brak.txt")), QLatin1Char('\t'), &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(untouched.Rows(), 0);
     }
@@ -96,7 +84,8 @@ private slots:
     void cursorShapes_data() {
         QTest::addColumn<QPoint>("cell");
         QTest::addColumn<int>("expected");
-        const int normal = int(CursorKind::Normal), text = int(CursorKind::Text), hand = int(CursorKind::Hand);
+        const int normal = int(CursorKind::Normal), text = int(CursorKind::Text),
+                  hand = int(CursorKind::Hand);
         QTest::newRow("header column") << QPoint(0, 5) << normal;
         QTest::newRow("row 1") << QPoint(4, 1) << normal;
         QTest::newRow("row marker") << QPoint(1, 8) << hand;

@@ -1,9 +1,10 @@
 // Effective cell properties: the cell's own record, then the column's, the
 // row's and the grid's, each with its fixed and normal set.
+#include "workbench/view/grid_properties.h"
+
 #include <QTest>
 
 #include "model/grid.h"
-#include "workbench/view/grid_properties.h"
 
 using namespace spf;
 
@@ -27,16 +28,16 @@ private slots:
         QTest::addColumn<int>("expected");
         const int none = int(TMyAlign::alDefault);
         QTest::newRow("nothing set: grid default left") << 0 << none << none << none << int(TMyAlign::alLeft);
-        QTest::newRow("inheriting cell in centred column") << 0 << int(TMyAlign::alCenter) << none << none
-                                                           << int(TMyAlign::alCenter);
-        QTest::newRow("column beats row") << 0 << int(TMyAlign::alRight) << int(TMyAlign::alCenter) << none
-                                          << int(TMyAlign::alRight);
-        QTest::newRow("row when column inherits") << 0 << none << int(TMyAlign::alRight) << none
-                                                  << int(TMyAlign::alRight);
-        QTest::newRow("own value beats column") << 2 << int(TMyAlign::alCenter) << none << none
-                                                << int(TMyAlign::alRight);
-        QTest::newRow("fixed-column set ignored for normal cells") << 0 << none << none << int(TMyAlign::alRight)
-                                                                   << int(TMyAlign::alLeft);
+        QTest::newRow("inheriting cell in centred column")
+            << 0 << int(TMyAlign::alCenter) << none << none << int(TMyAlign::alCenter);
+        QTest::newRow("column beats row")
+            << 0 << int(TMyAlign::alRight) << int(TMyAlign::alCenter) << none << int(TMyAlign::alRight);
+        QTest::newRow("row when column inherits")
+            << 0 << none << int(TMyAlign::alRight) << none << int(TMyAlign::alRight);
+        QTest::newRow("own value beats column")
+            << 2 << int(TMyAlign::alCenter) << none << none << int(TMyAlign::alRight);
+        QTest::newRow("fixed-column set ignored for normal cells")
+            << 0 << none << none << int(TMyAlign::alRight) << int(TMyAlign::alLeft);
     }
     void alignmentFollowsCellColumnRowGrid() {
         QFETCH(int, cellAlign);

@@ -18,8 +18,10 @@ private slots:
         QTest::addColumn<bool>("otherPeriod");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("year");
-        QTest::newRow("Polish") << 0 << false << "Bilans na dzień 31 grudnia 2004" << "Rok obrotowy 2004";
-        QTest::newRow("English") << 1 << false << "Balance sheet as at 31 December 2004" << "Financial year 2004";
+        QTest::newRow("Polish") << 0 << false << "Bilans na dzień 31 grudnia 2004"
+                                << "Rok obrotowy 2004";
+        QTest::newRow("English") << 1 << false << "Balance sheet as at 31 December 2004"
+                                 << "Financial year 2004";
         QTest::newRow("other period") << 0 << true << "Bilans na dzień 1.07.2004-30.06.2005"
                                       << "Rok obrotowy 1.07.2004-30.06.2005";
     }

@@ -1,13 +1,14 @@
 // Fitting: the column fit within the limits, the row heights of wrapped
 // texts, the window fit with its refit band and comment rows, and the
 // column-width change handler.
+#include "workbench/view/sheet_fit.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
 #include "view_fixture.h"
 #include "view_test_support.h"
 #include "workbench/view/column_fit.h"
-#include "workbench/view/sheet_fit.h"
 
 using namespace spf;
 using namespace spf::test;
@@ -15,22 +16,9 @@ using namespace spf::test;
 using Widths = std::vector<int>;
 Q_DECLARE_METATYPE(Widths)
 
-class SheetFitTest : public QObject {
+class SheetFitTest : public FixtureBookTest {
     Q_OBJECT
-private:
-    std::unique_ptr<Workbook> book;
-    std::unique_ptr<ViewHarness> harness;
-
 private slots:
-    void init() {
-        book = std::make_unique<Workbook>(MakeFixtureBook());
-        harness = std::make_unique<ViewHarness>(*book);
-    }
-    void cleanup() {
-        harness.reset();
-        book.reset();
-    }
-
     void columnFit_data() {
         QTest::addColumn<Widths>("widths");
         QTest::addColumn<Widths>("minimum");
@@ -38,26 +26,29 @@ private slots:
         QTest::addColumn<int>("gridWidth");
         QTest::addColumn<Widths>("expected");
         const Widths open{0, 0, 0, 0, 0}, wide{1, 15, 1000, 1000, 15};
-        QTest::newRow("shared in proportion") << Widths{1, 15, 100, 300, 15} << open << wide << 461
-                                              << Widths{1, 15, 100, 300, 15};
-        QTest::newRow("doubled") << Widths{1, 15, 100, 100, 15} << open << wide << 461 << Widths{1, 15, 200, 200, 15};
-        QTest::newRow("capped column hands the rest on") << Widths{1, 15, 100, 100, 15} << open
-                                                         << Widths{1, 15, 150, 1000, 15} << 461
-                                                         << Widths{1, 15, 150, 250, 15};
+        QTest::newRow("shared in proportion")
+            << Widths{1, 15, 100, 300, 15} << open << wide << 461 << Widths{1, 15, 100, 300, 15};
+        QTest::newRow("doubled") << Widths{1, 15, 100, 100, 15} << open << wide << 461
+                                 << Widths{1, 15, 200, 200, 15};
+        QTest::newRow("capped column hands the rest on")
+            << Widths{1, 15, 100, 100, 15} << open << Widths{1, 15, 150, 1000, 15} << 461
+            << Widths{1, 15, 150, 250, 15};
         QTest::newRow("column at its minimum, shortfall taken further right")
-            << Widths{1, 15, 100, 100, 15} << Widths{0, 0, 300, 0, 0} << wide << 461 << Widths{1, 15, 300, 100, 15};
-        QTest::newRow("fixed 50 on a narrow grid") << Widths{1, 15, 50, 100, 15} << Widths{0, 0, 50, 0, 0}
-                                                   << Widths{1, 15, 50, 1000, 15} << 200 << Widths{1, 15, 50, 89, 15};
-        QTest::newRow("fixed 50 on a wide grid") << Widths{1, 15, 50, 100, 15} << Widths{0, 0, 50, 0, 0}
-                                                 << Widths{1, 15, 50, 1000, 15} << 1500
-                                                 << Widths{1, 15, 50, 1000, 15};
-        QTest::newRow("halves go to the even width") << Widths{1, 15, 1, 3, 15} << open << wide << 63
-                                                     << Widths{1, 15, 0, 2, 15};
-        QTest::newRow("all content hidden: only the surplus is placed") << Widths{1, 15, 0, 0, 15} << open << wide
-                                                                        << 161 << Widths{1, 15, 100, 0, 15};
-        QTest::newRow("crossed limits: the minimum wins") << Widths{1, 15, 100, 100, 15} << Widths{0, 0, 120, 0, 0}
-                                                          << Widths{1, 15, 80, 1000, 15} << 261
-                                                          << Widths{1, 15, 120, 80, 15};
+            << Widths{1, 15, 100, 100, 15} << Widths{0, 0, 300, 0, 0} << wide << 461
+            << Widths{1, 15, 300, 100, 15};
+        QTest::newRow("fixed 50 on a narrow grid")
+            << Widths{1, 15, 50, 100, 15} << Widths{0, 0, 50, 0, 0} << Widths{1, 15, 50, 1000, 15} << 200
+            << Widths{1, 15, 50, 89, 15};
+        QTest::newRow("fixed 50 on a wide grid")
+            << Widths{1, 15, 50, 100, 15} << Widths{0, 0, 50, 0, 0} << Widths{1, 15, 50, 1000, 15} << 1500
+            << Widths{1, 15, 50, 1000, 15};
+        QTest::newRow("halves go to the even width")
+            << Widths{1, 15, 1, 3, 15} << open << wide << 63 << Widths{1, 15, 0, 2, 15};
+        QTest::newRow("all content hidden: only the surplus is placed")
+            << Widths{1, 15, 0, 0, 15} << open << wide << 161 << Widths{1, 15, 100, 0, 15};
+        QTest::newRow("crossed limits: the minimum wins")
+            << Widths{1, 15, 100, 100, 15} << Widths{0, 0, 120, 0, 0} << Widths{1, 15, 80, 1000, 15} << 261
+            << Widths{1, 15, 120, 80, 15};
     }
     void columnFit() {
         QFETCH(Widths, widths);
@@ -81,8 +72,9 @@ private slots:
         const QFontMetrics fm(view.properties().font);
         QCOMPARE(g.RowHeights[7], 20);  // at most 19 pixels of text in a 24-pixel default grid
         QCOMPARE(g.RowHeights[8], 20);  // hidden columns need no room
-        const int wrapped = fm.boundingRect(QRect(0, 0, 116, 10000), Qt::TextWordWrap, QString::fromStdString(
-                                                                                          g.At(2, 6).Cells)).height();
+        const int wrapped = fm.boundingRect(QRect(0, 0, 116, 10000), Qt::TextWordWrap,
+                                            QString::fromStdString(g.At(2, 6).Cells))
+                                .height();
         QVERIFY(wrapped > 2 * fm.height());
         QCOMPARE(g.RowHeights[6], wrapped + 4);
         QCOMPARE(g.RowHeights[0], 1);
@@ -90,8 +82,9 @@ private slots:
         // An indent narrows the measure.
         g.At(2, 6).Props->Indent = 2;
         CalcHeights(view);
-        const int indented = fm.boundingRect(QRect(0, 0, 76, 10000), Qt::TextWordWrap, QString::fromStdString(
-                                                                                         g.At(2, 6).Cells)).height();
+        const int indented = fm.boundingRect(QRect(0, 0, 76, 10000), Qt::TextWordWrap,
+                                             QString::fromStdString(g.At(2, 6).Cells))
+                                 .height();
         QCOMPARE(g.RowHeights[6], indented + 4);
     }
 
@@ -104,7 +97,8 @@ private slots:
         for (int c = 2; c <= 5; ++c) width += g.ColWidths[size_t(c)];
         const QFontMetrics fm(view.properties().font);
         const int h = fm.boundingRect(QRect(0, 0, width - 4, 10000), Qt::TextWordWrap,
-                                      QString::fromStdString(g.At(2, 11).Cells)).height();
+                                      QString::fromStdString(g.At(2, 11).Cells))
+                          .height();
         // The bottom row grows by what the text lacks: h + 4 against the box moved in by 2 on every side.
         QCOMPARE(g.RowHeights[11], h + 8);
     }

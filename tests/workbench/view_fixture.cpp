@@ -87,10 +87,11 @@ void AddStatementSheet(Workbook& workbook, const std::string& name, int itemRows
     SetText(g, 4, 4, "Rok bieżący", "Current year");
     SetText(g, 5, 4, "Rok poprzedni", "Previous year");
     for (int c = 2; c <= 5; ++c) SetBorders(g, c, 4, 0, 1, 0, 1);
-    const char* captions[][2] = {{"A. Aktywa trwałe", "A. Fixed assets"},
-                                 {"I. Wartości niematerialne i prawne", "I. Intangible assets"},
-                                 {"1. Koszty zakończonych prac rozwojowych", "1. Costs of completed development work"},
-                                 {"– inne", "– other"}};
+    const char* captions[][2] = {
+        {"A. Aktywa trwałe", "A. Fixed assets"},
+        {"I. Wartości niematerialne i prawne", "I. Intangible assets"},
+        {"1. Koszty zakończonych prac rozwojowych", "1. Costs of completed development work"},
+        {"– inne", "– other"}};
     for (int i = 0; i < itemRows; ++i) {
         const int r = first + i;
         SetText(g, 2, r, captions[i % 4][0], captions[i % 4][1]);
@@ -108,8 +109,8 @@ void AddStatementSheet(Workbook& workbook, const std::string& name, int itemRows
     for (int c = 4; c <= 5; ++c) {
         const std::string col(1, static_cast<char>('A' + c - 1));
         SetFormula(g, c, total,
-                   "=SUM(RANGE('" + name + "!" + col + std::to_string(first) + "'):RANGE('" + name + "!" + col +
-                       std::to_string(total - 1) + "'))");
+                   "=SUM(RANGE('" + name + "!" + col + std::to_string(first) + "'):RANGE('" + name + "!" +
+                       col + std::to_string(total - 1) + "'))");
         SetBorders(g, c, total, 1, 1, c == 5 ? 1 : 0, 2);
     }
     SetText(g, 2, comment, "Komentarz", "Comment");
@@ -179,6 +180,16 @@ SheetView& ViewHarness::show(const std::string& sheetName, int width, int height
     QApplication::processEvents();
     FitWindow(*view_);
     return *view_;
+}
+
+void FixtureBookTest::init() {
+    book = std::make_unique<Workbook>(MakeFixtureBook());
+    harness = std::make_unique<ViewHarness>(*book);
+}
+
+void FixtureBookTest::cleanup() {
+    harness.reset();
+    book.reset();
 }
 
 }  // namespace spf::test

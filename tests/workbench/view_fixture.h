@@ -3,6 +3,7 @@
 // the 10 ms recalculation wired to the formula engine.
 #pragma once
 
+#include <QObject>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,18 @@ public:
 
 private:
     std::unique_ptr<SheetView> view_;
+};
+
+// Base of the test classes that work on a fresh fixture book in every test.
+class FixtureBookTest : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<Workbook> book;
+    std::unique_ptr<ViewHarness> harness;
+
+private slots:
+    void init();
+    void cleanup();
 };
 
 }  // namespace spf::test

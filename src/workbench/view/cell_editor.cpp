@@ -18,8 +18,8 @@ CellEditor::CellEditor(SheetView& view) : QPlainTextEdit(view.viewport()), view_
     hide();
 }
 
-void CellEditor::start(const QString& text, Qt::Alignment alignment, const QFont& font, const QColor& textColor,
-                       const QColor& background) {
+void CellEditor::start(const QString& text, Qt::Alignment alignment, const QFont& font,
+                       const QColor& textColor, const QColor& background) {
     startText_ = text;
     setFont(font);
     QPalette pal = palette();
@@ -43,38 +43,39 @@ void CellEditor::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const Qt::KeyboardModifiers mods = event->modifiers();
     switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Ctrl+Enter starts a new line inside the cell; Enter walks on.
-        if (mods & Qt::ControlModifier) {
-            insertPlainText(QStringLiteral("\n"));
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Ctrl+Enter starts a new line inside the cell; Enter walks on.
+            if (mods & Qt::ControlModifier) {
+                insertPlainText(QStringLiteral("\n"));
+                return;
+            }
+            view_.editorEnter();
             return;
-        }
-        view_.editorEnter();
-        return;
-    case Qt::Key_Escape:
-        restoreStartText();
-        return;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        view_.editorNavigate(key, mods);
-        return;
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-        const QTextCursor c = textCursor();
-        const bool atEdge = key == Qt::Key_Left ? c.atStart() : c.atEnd();
-        if (!(mods & Qt::ShiftModifier) && !c.hasSelection() && atEdge) {
+        case Qt::Key_Escape:
+            restoreStartText();
+            return;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
             view_.editorNavigate(key, mods);
             return;
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            const QTextCursor c = textCursor();
+            const bool atEdge = key == Qt::Key_Left ? c.atStart() : c.atEnd();
+            if (!(mods & Qt::ShiftModifier) && !c.hasSelection() && atEdge) {
+                view_.editorNavigate(key, mods);
+                return;
+            }
+            break;
         }
-        break;
-    }
-    default: break;
+        default:
+            break;
     }
     QPlainTextEdit::keyPressEvent(event);
 }

@@ -15,8 +15,8 @@ bool EndCellEdit(ViewContext& context, TSheet& sheet, int col, int row, const st
     // may hold the other language, and writing it back as this language's
     // text would overwrite what the user wrote there.
     if (text == entry.EditStartText()) return false;
-    const CellEntryOutcome outcome =
-        entry.FinishEditing(context.workbook(), sheet.GridName, *sheet.Grid, col, row, text, context.autoRecalc);
+    const CellEntryOutcome outcome = entry.FinishEditing(context.workbook(), sheet.GridName, *sheet.Grid, col,
+                                                         row, text, context.autoRecalc);
     if (outcome.changed) context.notifyUndoAvailable();
     if (outcome.recalcRequested) context.startRecalcTimer();
     return outcome.changed;

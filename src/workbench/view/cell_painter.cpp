@@ -40,9 +40,12 @@ void DrawText(QPainter& p, const CellRect& r, int flags, const QString& text) {
 
 int HorizontalFlags(TMyAlign align) {
     switch (align) {
-    case TMyAlign::alCenter: return Qt::AlignHCenter;
-    case TMyAlign::alRight: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
+        case TMyAlign::alCenter:
+            return Qt::AlignHCenter;
+        case TMyAlign::alRight:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
     }
 }
 
@@ -59,7 +62,8 @@ int FormatOf(const Grid& grid, int col, int row) {
 }
 
 bool Shows(const Grid& grid, int col) {
-    return col >= 0 && static_cast<size_t>(col) < grid.ColWidths.size() && grid.ColWidths[static_cast<size_t>(col)] > 0;
+    return col >= 0 && static_cast<size_t>(col) < grid.ColWidths.size() &&
+           grid.ColWidths[static_cast<size_t>(col)] > 0;
 }
 
 }  // namespace
@@ -120,8 +124,8 @@ void CellPainter::drawSelectionImage(QPainter& p, int noteSel, const CellRect& r
 void CellPainter::drawIndented(QPainter& p, CellRect t, const QString& text, int flags, int indent,
                                bool mergedBlock) const {
     const QByteArray utf8 = text.toUtf8();
-    const IndentSplit split = SplitIndentPrefix(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())),
-                                                mergedBlock);
+    const IndentSplit split =
+        SplitIndentPrefix(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), mergedBlock);
     if (!split.prefix.empty()) {
         CellRect area = t;
         area.right = t.left + indent * kIndentStep - kPrefixGap;
@@ -131,7 +135,8 @@ void CellPainter::drawIndented(QPainter& p, CellRect t, const QString& text, int
     DrawText(p, t, flags, Trimmed(Displayed(split.text)));
 }
 
-void CellPainter::drawSingle(QPainter& p, int col, int row, const CellRect& rect, const DrawState& state) const {
+void CellPainter::drawSingle(QPainter& p, int col, int row, const CellRect& rect,
+                             const DrawState& state) const {
     const TCellProps* props = grid_.At(col, row).Props.get();
     if (!props) return;
     CellRect r = rect;
@@ -171,9 +176,11 @@ void CellPainter::drawSingleBorders(QPainter& p, int col, int row, const CellRec
         DrawGridLine(p, r.left - 1, r.top - 1, r.left - 1, r.bottom, props->CellLeftWidth,
                      ToQColor(props->CellLeftColor));
     if (props->CellRightWidth > 0 && shown)
-        DrawGridLine(p, r.right, r.top - 1, r.right, r.bottom, props->CellRightWidth, ToQColor(props->CellRightColor));
+        DrawGridLine(p, r.right, r.top - 1, r.right, r.bottom, props->CellRightWidth,
+                     ToQColor(props->CellRightColor));
     if (props->CellTopWidth > 0)
-        DrawGridLine(p, r.left - 1, r.top - 1, r.right, r.top - 1, props->CellTopWidth, ToQColor(props->CellTopColor));
+        DrawGridLine(p, r.left - 1, r.top - 1, r.right, r.top - 1, props->CellTopWidth,
+                     ToQColor(props->CellTopColor));
     if (props->CellBottomWidth > 0)
         DrawGridLine(p, r.left - 1, r.bottom, r.right, r.bottom, props->CellBottomWidth,
                      ToQColor(props->CellBottomColor));
@@ -186,15 +193,18 @@ void CellPainter::drawBlockBorders(QPainter& p, int col, int row, const CellRect
         DrawGridLine(p, r.left - 1, r.top - 1, r.left - 1, r.bottom, props->CellLeftWidth,
                      ToQColor(props->CellLeftColor));
     if (col == props->MergRight && props->CellRightWidth > 0)
-        DrawGridLine(p, r.right, r.top - 1, r.right, r.bottom, props->CellRightWidth, ToQColor(props->CellRightColor));
+        DrawGridLine(p, r.right, r.top - 1, r.right, r.bottom, props->CellRightWidth,
+                     ToQColor(props->CellRightColor));
     if (row == props->MergTop && props->CellTopWidth > 0)
-        DrawGridLine(p, r.left - 1, r.top - 1, r.right, r.top - 1, props->CellTopWidth, ToQColor(props->CellTopColor));
+        DrawGridLine(p, r.left - 1, r.top - 1, r.right, r.top - 1, props->CellTopWidth,
+                     ToQColor(props->CellTopColor));
     if (row == props->MergBottom && props->CellBottomWidth > 0)
         DrawGridLine(p, r.left - 1, r.bottom, r.right, r.bottom, props->CellBottomWidth,
                      ToQColor(props->CellBottomColor));
 }
 
-void CellPainter::drawBlock(QPainter& p, int col, int row, const CellRect& box, const DrawState& state) const {
+void CellPainter::drawBlock(QPainter& p, int col, int row, const CellRect& box,
+                            const DrawState& state) const {
     const TCellProps* props = grid_.At(col, row).Props.get();
     if (!props) return;
     CellRect b = box;
@@ -219,7 +229,8 @@ void CellPainter::drawBlock(QPainter& p, int col, int row, const CellRect& box, 
         DrawText(p, t, flags, Trimmed(text));
 }
 
-void CellPainter::drawRatioSingle(QPainter& p, int col, int row, const CellRect& rect, const DrawState& state) const {
+void CellPainter::drawRatioSingle(QPainter& p, int col, int row, const CellRect& rect,
+                                  const DrawState& state) const {
     const TCellProps* props = grid_.At(col, row).Props.get();
     if (!props) return;
     CellRect r = rect;
@@ -234,7 +245,8 @@ void CellPainter::drawRatioSingle(QPainter& p, int col, int row, const CellRect&
     DrawText(p, Inset(r, 1), flags, Trimmed(Displayed(CellDisplayText(workbook_, grid_, col, row))));
 }
 
-void CellPainter::drawRatioBlock(QPainter& p, int col, int row, const CellRect& box, const DrawState& state) const {
+void CellPainter::drawRatioBlock(QPainter& p, int col, int row, const CellRect& box,
+                                 const DrawState& state) const {
     const TCellProps* props = grid_.At(col, row).Props.get();
     if (!props) return;
     CellRect b = box;
@@ -266,7 +278,8 @@ void CellPainter::drawRatioLines(QPainter& p, int col, int row, const CellRect& 
         const QString text = Trimmed(Displayed(CellDisplayText(workbook_, grid_, col, row)));
         // The width of the text as drawn: its widest line when it wraps.
         const CellRect t = Inset(r, 1);
-        const int flags = textFlags(col, row, grid_.At(col, row).Props ? grid_.At(col, row).Props->CellFormat : 0);
+        const int flags =
+            textFlags(col, row, grid_.At(col, row).Props ? grid_.At(col, row).Props->CellFormat : 0);
         const int w = text.isEmpty() ? 0
                                      : QFontMetrics(properties_.effectiveFont(col, row))
                                            .boundingRect(ToQRect(t), flags | Qt::AlignHCenter, text)

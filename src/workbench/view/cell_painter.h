@@ -50,7 +50,8 @@ public:
 
     // The ratio sheets: bands, rules above every fifth row, fraction bars.
     void drawRatioSingle(QPainter& p, int col, int row, const CellRect& r, const DrawState& state) const;
-    void drawRatioBlock(QPainter& p, int baseCol, int baseRow, const CellRect& box, const DrawState& state) const;
+    void drawRatioBlock(QPainter& p, int baseCol, int baseRow, const CellRect& box,
+                        const DrawState& state) const;
     void drawRatioLines(QPainter& p, int col, int row, const CellRect& r) const;
 
     // Text flags of a cell: word breaks and alignment, or one line for amounts.

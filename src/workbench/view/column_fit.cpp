@@ -8,7 +8,9 @@ namespace spf {
 
 namespace {
 
-int Limit(const std::vector<int>& limits, size_t c, int fallback) { return c < limits.size() ? limits[c] : fallback; }
+int Limit(const std::vector<int>& limits, size_t c, int fallback) {
+    return c < limits.size() ? limits[c] : fallback;
+}
 
 // A maximum below the minimum counts as the minimum, so the limits never cross.
 int Max(const std::vector<int>& maxW, const std::vector<int>& minW, size_t c, int fallback) {
@@ -17,8 +19,8 @@ int Max(const std::vector<int>& maxW, const std::vector<int>& minW, size_t c, in
 
 }  // namespace
 
-std::vector<int> FitColumnWidths(std::vector<int> w, const std::vector<int>& minW, const std::vector<int>& maxW,
-                                 int gridWidth) {
+std::vector<int> FitColumnWidths(std::vector<int> w, const std::vector<int>& minW,
+                                 const std::vector<int>& maxW, int gridWidth) {
     const size_t count = w.size();
     if (count < 4) return w;
     const size_t first = 2, last = count - 2;  // content columns, inclusive

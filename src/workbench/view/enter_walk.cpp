@@ -11,14 +11,22 @@ struct Order {
 
 Order OrderOf(T_nextcell order) {
     switch (order) {
-    case T_nextcell::nc_rightdown: return {false, 1, 1};
-    case T_nextcell::nc_downright: return {true, 1, 1};
-    case T_nextcell::nc_leftdown: return {false, -1, 1};
-    case T_nextcell::nc_downleft: return {true, -1, 1};
-    case T_nextcell::nc_leftup: return {false, -1, -1};
-    case T_nextcell::nc_upleft: return {true, -1, -1};
-    case T_nextcell::nc_rightup: return {false, 1, -1};
-    case T_nextcell::nc_upright: return {true, 1, -1};
+        case T_nextcell::nc_rightdown:
+            return {false, 1, 1};
+        case T_nextcell::nc_downright:
+            return {true, 1, 1};
+        case T_nextcell::nc_leftdown:
+            return {false, -1, 1};
+        case T_nextcell::nc_downleft:
+            return {true, -1, 1};
+        case T_nextcell::nc_leftup:
+            return {false, -1, -1};
+        case T_nextcell::nc_upleft:
+            return {true, -1, -1};
+        case T_nextcell::nc_rightup:
+            return {false, 1, -1};
+        case T_nextcell::nc_upright:
+            return {true, 1, -1};
     }
     return {true, 1, 1};
 }
@@ -33,7 +41,8 @@ std::optional<CellPos> NextCellInOrder(T_nextcell order, T_lastcell last, const 
     const int colStart = o.dx > 0 ? area.firstCol : area.lastCol;
     auto inRows = [&](int r) { return r >= area.firstRow && r <= area.lastRow; };
     auto inCols = [&](int c) { return c >= area.firstCol && c <= area.lastCol; };
-    const long cells = static_cast<long>(area.lastCol - area.firstCol + 1) * (area.lastRow - area.firstRow + 1);
+    const long cells =
+        static_cast<long>(area.lastCol - area.firstCol + 1) * (area.lastRow - area.firstRow + 1);
     auto [c, r] = start;
     for (long step = 0; step <= cells; ++step) {
         if (o.columnsFirst) {

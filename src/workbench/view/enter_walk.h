@@ -7,7 +7,16 @@
 
 namespace spf {
 
-enum class T_nextcell { nc_rightdown, nc_downright, nc_leftdown, nc_downleft, nc_leftup, nc_upleft, nc_rightup, nc_upright };
+enum class T_nextcell {
+    nc_rightdown,
+    nc_downright,
+    nc_leftdown,
+    nc_downleft,
+    nc_leftup,
+    nc_upleft,
+    nc_rightup,
+    nc_upright
+};
 enum class T_lastcell { lc_newcolrow, lc_stop, lc_first, lc_exit };
 
 struct WalkArea {

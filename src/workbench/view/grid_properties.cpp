@@ -23,9 +23,12 @@ const PropertyRecord* Find(const std::vector<PropertyRecord>& records, int index
 
 TMyAlign FromModel(Alignment a) {
     switch (a) {
-    case Alignment::Center: return TMyAlign::alCenter;
-    case Alignment::Right: return TMyAlign::alRight;
-    case Alignment::Left: break;
+        case Alignment::Center:
+            return TMyAlign::alCenter;
+        case Alignment::Right:
+            return TMyAlign::alRight;
+        case Alignment::Left:
+            break;
     }
     return TMyAlign::alDefault;
 }
@@ -46,7 +49,9 @@ PropertyRecord& GridProperties::row(int r, bool fixed) { return Slot(rows_[fixed
 const PropertyRecord* GridProperties::columnRecord(int col, bool fixed) const {
     return Find(columns_[fixed ? 1 : 0], col);
 }
-const PropertyRecord* GridProperties::rowRecord(int r, bool fixed) const { return Find(rows_[fixed ? 1 : 0], r); }
+const PropertyRecord* GridProperties::rowRecord(int r, bool fixed) const {
+    return Find(rows_[fixed ? 1 : 0], r);
+}
 
 // The column's record, then the row's, of the set that matches the cell;
 // `pick` returns an engaged optional when the record decides.
@@ -68,7 +73,9 @@ TMyAlign GridProperties::AlignCell(int col, int row) const {
 void GridProperties::setAlignCell(int col, int row, TMyAlign a) {
     if (!grid_->Contains(col, row)) return;
     Alignment& target = grid_->At(col, row).CellAlignment;
-    target = a == TMyAlign::alCenter ? Alignment::Center : a == TMyAlign::alRight ? Alignment::Right : Alignment::Left;
+    target = a == TMyAlign::alCenter  ? Alignment::Center
+             : a == TMyAlign::alRight ? Alignment::Right
+                                      : Alignment::Left;
 }
 
 void GridProperties::setEditCell(int col, int row, bool on) {
@@ -141,7 +148,8 @@ QFont GridProperties::effectiveFont(int col, int row) const {
 }
 
 QColor GridProperties::effectiveFontColor(int col, int row) const {
-    if (grid_->Contains(col, row) && grid_->At(col, row).HasFontColor) return ToQColor(grid_->At(col, row).FontColor);
+    if (grid_->Contains(col, row) && grid_->At(col, row).HasFontColor)
+        return ToQColor(grid_->At(col, row).FontColor);
     auto v = inherited(col, row, [](const PropertyRecord& p) { return p.fontColor; });
     return v ? *v : fontColor;
 }
@@ -169,18 +177,30 @@ QColor ToQColor(int32_t c) {
         // Windows system colour indices, mapped to the palette roles that mean the same.
         const QPalette pal = QApplication::palette();
         switch (c & 0xFF) {
-        case 5: return pal.color(QPalette::Base);              // window background
-        case 8: return pal.color(QPalette::Text);              // window text
-        case 13: return pal.color(QPalette::Highlight);
-        case 14: return pal.color(QPalette::HighlightedText);
-        case 15: return pal.color(QPalette::Button);           // button face
-        case 16: return pal.color(QPalette::Dark);             // button shadow
-        case 17: return pal.color(QPalette::PlaceholderText);  // grey text
-        case 18: return pal.color(QPalette::ButtonText);
-        case 20: return pal.color(QPalette::Light);            // button highlight
-        case 23: return pal.color(QPalette::ToolTipText);
-        case 24: return pal.color(QPalette::ToolTipBase);
-        default: return pal.color(QPalette::Window);
+            case 5:
+                return pal.color(QPalette::Base);  // window background
+            case 8:
+                return pal.color(QPalette::Text);  // window text
+            case 13:
+                return pal.color(QPalette::Highlight);
+            case 14:
+                return pal.color(QPalette::HighlightedText);
+            case 15:
+                return pal.color(QPalette::Button);  // button face
+            case 16:
+                return pal.color(QPalette::Dark);  // button shadow
+            case 17:
+                return pal.color(QPalette::PlaceholderText);  // grey text
+            case 18:
+                return pal.color(QPalette::ButtonText);
+            case 20:
+                return pal.color(QPalette::Light);  // button highlight
+            case 23:
+                return pal.color(QPalette::ToolTipText);
+            case 24:
+                return pal.color(QPalette::ToolTipBase);
+            default:
+                return pal.color(QPalette::Window);
         }
     }
     return QColor(ColorRed(c), ColorGreen(c), ColorBlue(c));

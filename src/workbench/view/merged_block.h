@@ -8,7 +8,9 @@ class Grid;
 
 struct CellBlock {
     int left = 0, top = 0, right = 0, bottom = 0;  // inclusive
-    bool contains(int col, int row) const { return col >= left && col <= right && row >= top && row <= bottom; }
+    bool contains(int col, int row) const {
+        return col >= left && col <= right && row >= top && row <= bottom;
+    }
     bool single() const { return left == right && top == bottom; }
 };
 

@@ -13,7 +13,7 @@ namespace spf {
 
 namespace {
 
-constexpr int kHeaderShown = 20;   // header column and row while formulas are edited
+constexpr int kHeaderShown = 20;  // header column and row while formulas are edited
 constexpr int kHeaderHidden = 1;
 constexpr int kMeasureMargin = 4;  // two pixels on every side of the text
 
@@ -22,7 +22,9 @@ int WrappedHeight(const QFont& font, int width, const std::string& text) {
     if (text.empty()) return 0;
     QString s = QString::fromStdString(text);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return QFontMetrics(font).boundingRect(QRect(0, 0, std::max(1, width), 1 << 20), Qt::TextWordWrap, s).height();
+    return QFontMetrics(font)
+        .boundingRect(QRect(0, 0, std::max(1, width), 1 << 20), Qt::TextWordWrap, s)
+        .height();
 }
 
 int Width(const Grid& g, int c) { return g.ColWidths[static_cast<size_t>(c)]; }
@@ -67,7 +69,8 @@ void CalcHeights(SheetView& view) {
                         const int boxW = width - kMeasureMargin - indent;
                         const int boxH = height - kMeasureMargin;
                         const QFont font = props.hasOwnFont(c, r) ? props.FontCell(c, r) : props.font;
-                        const int h = WrappedHeight(font, boxW, CellDisplayText(wb, g, block.left, block.top));
+                        const int h =
+                            WrappedHeight(font, boxW, CellDisplayText(wb, g, block.left, block.top));
                         if (h + kMeasureMargin > boxH) Height(g, block.bottom) += h + kMeasureMargin - boxH;
                         continue;
                     }
@@ -118,7 +121,8 @@ void FitWindow(SheetView& view) {
         const int width = view.width();
         bool force = false;
         if (sheet.GridName == "RZiS_p" && !context.rzisFirstFitDone) force = context.rzisFirstFitDone = true;
-        if (sheet.GridName == "Wykaz_not" && !context.wykazFirstFitDone) force = context.wykazFirstFitDone = true;
+        if (sheet.GridName == "Wykaz_not" && !context.wykazFirstFitDone)
+            force = context.wykazFirstFitDone = true;
         const bool inBand = width >= sheet.FittedWidth && width <= sheet.FittedWidth + kRefitBand;
         if (!inBand || force) {
             Dopasuj(view);

@@ -40,13 +40,18 @@ std::string ToModel(const QString& text) {
 
 Qt::Alignment EditorAlignment(TMyAlign align) {
     switch (align) {
-    case TMyAlign::alCenter: return Qt::AlignHCenter;
-    case TMyAlign::alRight: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
+        case TMyAlign::alCenter:
+            return Qt::AlignHCenter;
+        case TMyAlign::alRight:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
     }
 }
 
-CellRect ToCellRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+CellRect ToCellRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 // A document whose size lists do not match its grid still shows.
 void MatchSizeLists(Grid& g) {
@@ -104,10 +109,12 @@ void SheetView::rebuildOffsets() {
     const Grid& g = grid();
     colStart_.assign(static_cast<size_t>(g.Columns()) + 1, 0);
     for (int c = 0; c < g.Columns(); ++c)
-        colStart_[static_cast<size_t>(c) + 1] = colStart_[static_cast<size_t>(c)] + std::max(0, g.ColWidths[static_cast<size_t>(c)]);
+        colStart_[static_cast<size_t>(c) + 1] =
+            colStart_[static_cast<size_t>(c)] + std::max(0, g.ColWidths[static_cast<size_t>(c)]);
     rowStart_.assign(static_cast<size_t>(g.Rows()) + 1, 0);
     for (int r = 0; r < g.Rows(); ++r)
-        rowStart_[static_cast<size_t>(r) + 1] = rowStart_[static_cast<size_t>(r)] + std::max(0, g.RowHeights[static_cast<size_t>(r)]);
+        rowStart_[static_cast<size_t>(r) + 1] =
+            rowStart_[static_cast<size_t>(r)] + std::max(0, g.RowHeights[static_cast<size_t>(r)]);
 }
 
 int SheetView::firstScrollCol() const { return properties_.fixedCols + horizontalScrollBar()->value(); }
@@ -173,7 +180,8 @@ void SheetView::updateScrollBars() {
         if (count <= fixed) return 0;
         const int room = extent - start[static_cast<size_t>(fixed)];
         int first = count - 1;
-        while (first > fixed && start[static_cast<size_t>(count)] - start[static_cast<size_t>(first - 1)] <= room)
+        while (first > fixed &&
+               start[static_cast<size_t>(count)] - start[static_cast<size_t>(first - 1)] <= room)
             --first;
         return first - fixed;
     };
@@ -187,33 +195,25 @@ void SheetView::updateScrollBars() {
 }
 
 void SheetView::scrollToCell(int col, int row) {
-    const Grid& g = grid();
-    if (!g.Contains(col, row)) return;
+    if (!grid().Contains(col, row)) return;
+    // The first scrolled index along one axis that shows `index` whole.
+    auto firstShowing = [](const std::vector<int>& start, int fixed, int first, int index, int extent) {
+        if (index < first) return index;
+        const int room = extent - start[static_cast<size_t>(fixed)];
+        while (first < index &&
+               start[static_cast<size_t>(index) + 1] - start[static_cast<size_t>(first)] > room)
+            ++first;
+        return first;
+    };
     const QSize size = viewport()->size();
-    if (col >= properties_.fixedCols) {
-        if (col < firstScrollCol()) {
-            horizontalScrollBar()->setValue(col - properties_.fixedCols);
-        } else {
-            const int fixedW = colStart_[static_cast<size_t>(properties_.fixedCols)];
-            int first = firstScrollCol();
-            while (first < col && colStart_[static_cast<size_t>(col) + 1] - colStart_[static_cast<size_t>(first)] >
-                                      size.width() - fixedW)
-                ++first;
-            horizontalScrollBar()->setValue(first - properties_.fixedCols);
-        }
-    }
-    if (row >= properties_.fixedRows) {
-        if (row < firstScrollRow()) {
-            verticalScrollBar()->setValue(row - properties_.fixedRows);
-        } else {
-            const int fixedH = rowStart_[static_cast<size_t>(properties_.fixedRows)];
-            int first = firstScrollRow();
-            while (first < row && rowStart_[static_cast<size_t>(row) + 1] - rowStart_[static_cast<size_t>(first)] >
-                                      size.height() - fixedH)
-                ++first;
-            verticalScrollBar()->setValue(first - properties_.fixedRows);
-        }
-    }
+    if (col >= properties_.fixedCols)
+        horizontalScrollBar()->setValue(
+            firstShowing(colStart_, properties_.fixedCols, firstScrollCol(), col, size.width()) -
+            properties_.fixedCols);
+    if (row >= properties_.fixedRows)
+        verticalScrollBar()->setValue(
+            firstShowing(rowStart_, properties_.fixedRows, firstScrollRow(), row, size.height()) -
+            properties_.fixedRows);
 }
 
 // ---- model changes ------------------------------------------------------------
@@ -358,8 +358,9 @@ void SheetView::fillEditor() {
     const int col = current_.x(), row = current_.y();
     const QString start = FromModel(BeginCellEdit(context_, sheet_, col, row));
     editorCell_ = current_;
-    editor_->start(start, EditorAlignment(properties_.effectiveAlign(col, row)), properties_.effectiveFont(col, row),
-                   properties_.effectiveFontColor(col, row), properties_.ColorCell(col, row));
+    editor_->start(start, EditorAlignment(properties_.effectiveAlign(col, row)),
+                   properties_.effectiveFont(col, row), properties_.effectiveFontColor(col, row),
+                   properties_.ColorCell(col, row));
     placeEditor();
 }
 
@@ -413,7 +414,8 @@ QPoint SheetView::nextEditableCell(int col, int row) const {
     const WalkArea area{properties_.fixedCols, properties_.fixedRows, g.Columns() - 1, g.Rows() - 1};
     const CellBlock from = blockAt(col, row);
     auto accept = [&](int c, int r) -> std::optional<CellPos> {
-        if (g.ColWidths[static_cast<size_t>(c)] <= 0 || g.RowHeights[static_cast<size_t>(r)] <= 0) return std::nullopt;
+        if (g.ColWidths[static_cast<size_t>(c)] <= 0 || g.RowHeights[static_cast<size_t>(r)] <= 0)
+            return std::nullopt;
         const CellBlock b = blockAt(c, r);
         if (b.left == from.left && b.top == from.top) return std::nullopt;
         if (!cellEditable(b.left, b.top)) return std::nullopt;
@@ -454,9 +456,11 @@ void SheetView::stepCurrent(int dcol, int drow, bool extend) {
     int col = dcol < 0 ? b.left + dcol : dcol > 0 ? b.right + dcol : current_.x();
     int row = drow < 0 ? b.top + drow : drow > 0 ? b.bottom + drow : current_.y();
     // Hidden columns and rows are stepped over.
-    while (dcol != 0 && col > properties_.fixedCols && col < g.Columns() - 1 && g.ColWidths[static_cast<size_t>(col)] <= 0)
+    while (dcol != 0 && col > properties_.fixedCols && col < g.Columns() - 1 &&
+           g.ColWidths[static_cast<size_t>(col)] <= 0)
         col += dcol > 0 ? 1 : -1;
-    while (drow != 0 && row > properties_.fixedRows && row < g.Rows() - 1 && g.RowHeights[static_cast<size_t>(row)] <= 0)
+    while (drow != 0 && row > properties_.fixedRows && row < g.Rows() - 1 &&
+           g.RowHeights[static_cast<size_t>(row)] <= 0)
         row += drow > 0 ? 1 : -1;
     moveCurrent(col, row, extend);
 }
@@ -466,13 +470,26 @@ void SheetView::editorNavigate(int key, Qt::KeyboardModifiers modifiers) {
     const bool extend = false;
     (void)modifiers;
     switch (key) {
-    case Qt::Key_Up: stepCurrent(0, -1, extend); break;
-    case Qt::Key_Down: stepCurrent(0, 1, extend); break;
-    case Qt::Key_Left: stepCurrent(-1, 0, extend); break;
-    case Qt::Key_Right: stepCurrent(1, 0, extend); break;
-    case Qt::Key_PageUp: stepCurrent(0, -page, extend); break;
-    case Qt::Key_PageDown: stepCurrent(0, page, extend); break;
-    default: break;
+        case Qt::Key_Up:
+            stepCurrent(0, -1, extend);
+            break;
+        case Qt::Key_Down:
+            stepCurrent(0, 1, extend);
+            break;
+        case Qt::Key_Left:
+            stepCurrent(-1, 0, extend);
+            break;
+        case Qt::Key_Right:
+            stepCurrent(1, 0, extend);
+            break;
+        case Qt::Key_PageUp:
+            stepCurrent(0, -page, extend);
+            break;
+        case Qt::Key_PageDown:
+            stepCurrent(0, page, extend);
+            break;
+        default:
+            break;
     }
 }
 
@@ -510,8 +527,8 @@ void SheetView::paintEvent(QPaintEvent*) {
     for (int r = firstScrollRow(); r < g.Rows() && rowY(r) < size.height(); ++r) rows.push_back(r);
 
     const bool focused = hasFocus() || editor_->hasFocus();
-    const QRect scrolled(colStart_[static_cast<size_t>(fixedCols)] - 1, rowStart_[static_cast<size_t>(fixedRows)] - 1,
-                         size.width(), size.height());
+    const QRect scrolled(colStart_[static_cast<size_t>(fixedCols)] - 1,
+                         rowStart_[static_cast<size_t>(fixedRows)] - 1, size.width(), size.height());
     std::vector<CellBlock> blocks;
     auto contentPass = [&](bool fixedPass) {
         for (int r : rows)
@@ -587,7 +604,8 @@ void SheetView::scrollContentsBy(int, int) {
 
 int SheetView::columnEdgeAt(const QPoint& pos) const {
     const Grid& g = grid();
-    if (g.Rows() == 0 || pos.y() > rowStart_[static_cast<size_t>(std::min(properties_.fixedRows, g.Rows()))] + kResizeGrip)
+    if (g.Rows() == 0 ||
+        pos.y() > rowStart_[static_cast<size_t>(std::min(properties_.fixedRows, g.Rows()))] + kResizeGrip)
         return -1;
     for (int c = 1; c < g.Columns(); ++c) {
         if (c >= properties_.fixedCols && c < firstScrollCol()) continue;
@@ -694,17 +712,34 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const Grid& g = grid();
     switch (key) {
-    case Qt::Key_Up: stepCurrent(0, -1, shift); return;
-    case Qt::Key_Down: stepCurrent(0, 1, shift); return;
-    case Qt::Key_Left: stepCurrent(-1, 0, shift); return;
-    case Qt::Key_Right: stepCurrent(1, 0, shift); return;
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: editorNavigate(key, event->modifiers()); return;
-    case Qt::Key_Home: moveCurrent(properties_.fixedCols, ctrl ? properties_.fixedRows : current_.y(), shift); return;
-    case Qt::Key_End: moveCurrent(g.Columns() - 1, ctrl ? g.Rows() - 1 : current_.y(), shift); return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: editorEnter(); return;
-    default: break;
+        case Qt::Key_Up:
+            stepCurrent(0, -1, shift);
+            return;
+        case Qt::Key_Down:
+            stepCurrent(0, 1, shift);
+            return;
+        case Qt::Key_Left:
+            stepCurrent(-1, 0, shift);
+            return;
+        case Qt::Key_Right:
+            stepCurrent(1, 0, shift);
+            return;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            editorNavigate(key, event->modifiers());
+            return;
+        case Qt::Key_Home:
+            moveCurrent(properties_.fixedCols, ctrl ? properties_.fixedRows : current_.y(), shift);
+            return;
+        case Qt::Key_End:
+            moveCurrent(g.Columns() - 1, ctrl ? g.Rows() - 1 : current_.y(), shift);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            editorEnter();
+            return;
+        default:
+            break;
     }
     const QString text = event->text();
     if (editing_ && !ctrl && cellEditable(current_.x(), current_.y()) &&
@@ -718,7 +753,8 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
 void SheetView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     // While an editor closes it hands the focus back here; nothing opens then.
-    if (!closingEditor_ && editing_ && editorCell_.x() < 0 && cellEditable(current_.x(), current_.y())) openEditor();
+    if (!closingEditor_ && editing_ && editorCell_.x() < 0 && cellEditable(current_.x(), current_.y()))
+        openEditor();
     viewport()->update();
 }
 
@@ -748,7 +784,8 @@ void SheetView::showHint() {
     if (hintCell_.x() < 0 || !grid().Contains(hintCell_.x(), hintCell_.y())) return;
     const QRect box = cellBox(hintCell_.x(), hintCell_.y());
     const QPoint below(box.left(), box.top() + box.height() + kHintGap);
-    hint_->showAt(FromModel(grid().At(hintCell_.x(), hintCell_.y()).HintCell), viewport()->mapToGlobal(below));
+    hint_->showAt(FromModel(grid().At(hintCell_.x(), hintCell_.y()).HintCell),
+                  viewport()->mapToGlobal(below));
 }
 
 }  // namespace spf

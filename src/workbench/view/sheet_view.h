@@ -34,7 +34,6 @@ class Grid;
 class CellEditor;
 class CellHint;
 
-
 class SheetView : public QAbstractScrollArea {
     Q_OBJECT
 public:

@@ -11,16 +11,19 @@
 #include "view_fixture.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOption({QStringLiteral("english"), QStringLiteral("Show the English texts.")});
-    parser.addOption({QStringLiteral("width"), QStringLiteral("View width."), QStringLiteral("W"), QStringLiteral("900")});
-    parser.addOption({QStringLiteral("height"), QStringLiteral("View height."), QStringLiteral("H"), QStringLiteral("700")});
+    parser.addOption(
+        {QStringLiteral("width"), QStringLiteral("View width."), QStringLiteral("W"), QStringLiteral("900")});
+    parser.addOption({QStringLiteral("height"), QStringLiteral("View height."), QStringLiteral("H"),
+                      QStringLiteral("700")});
     parser.addOption({QStringLiteral("sheet"), QStringLiteral("Only this sheet."), QStringLiteral("NAME")});
-    parser.addOption({QStringLiteral("out"), QStringLiteral("Output folder."), QStringLiteral("DIR"), QStringLiteral(".")});
+    parser.addOption({QStringLiteral("out"), QStringLiteral("Output folder."), QStringLiteral("DIR"),
+                      QStringLiteral(".")});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Statement file (.spf)."));
     parser.process(app);
 
