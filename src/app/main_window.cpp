@@ -158,8 +158,10 @@ void MainWindow::ConnectView(SheetView* view, int sheetIndex) {
 }
 
 bool MainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !startupDone_ && !closing_)
-        QTimer::singleShot(0, this, &MainWindow::RunStartupChoice);
+    // Without a window manager a shown window may never be activated; its
+    // first show starts the choice as well, which still runs once.
+    const bool starts = event->type() == QEvent::WindowActivate || event->type() == QEvent::Show;
+    if (starts && !startupDone_ && !closing_) QTimer::singleShot(0, this, &MainWindow::RunStartupChoice);
     return QMainWindow::event(event);
 }
 
