@@ -2,7 +2,7 @@
 //
 // Usage (the main window):
 //   spf::ViewContext context(workbook);             // one per window: timer, options, edit state
-//   context.setRecalculate([&] { ... recalculate the active sheet ... });
+//   context.setRecalculate([&](spf::SheetView& v) { ... recalculate v's sheet ... });
 //   auto* view = new spf::SheetView(context, workbook.Sheets[i], page);
 //   context.setActiveView(view);                   // when its page is shown
 //   connect(view, &spf::SheetView::documentChanged, ...);  // clear Saved
@@ -10,7 +10,9 @@
 //   view->refresh();                               // after the model changed (rows, texts, sizes)
 //   view->setCurrentCell(4, 12); view->scrollToCell(4, 12);
 //   spf::FitWindow(*view) on resize and navigation; spf::Dopasuj / spf::CalcHeights in sheet_fit.h.
-// The view paints from the model only; it keeps no copy of cell texts.
+//   view->commitEdit() before saving or printing, so a text still in the editor is stored.
+// The view paints from the model only; it keeps no copy of cell texts. Writes
+// to view->properties() (alignment, fonts, colours) show after refresh().
 #pragma once
 
 #include <QAbstractScrollArea>
