@@ -2,6 +2,7 @@
 // questions, enabling, navigation and the note selection, the settings.
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -93,6 +94,7 @@ private slots:
     void introductionIsOfferedUntilItsBoxIsClicked();
     void aboutIconSwitchesTheWorkLog();
     void shippedDocumentsOpenThroughTheDesktop();
+    void optionsSurviveLoadingAsTheyShould();
 };
 
 void MainWindowTest::startsWithTheFileOfTheCommandLine() {
@@ -475,7 +477,7 @@ void MainWindowTest::aboutIconSwitchesTheWorkLog() {
     auto w = OpenedWindow(bed);
     spf::AboutWindow& about = w->aboutWindow();
     QVERIFY(!w->workLog().Monitoring());
-    about.ToggleMonitoring();
+    QTest::mouseDClick(about.findChild<QLabel*>(QStringLiteral("programIcon")), Qt::LeftButton);
     QVERIFY(w->workLog().Monitoring());
     const QString second = bed.WriteStatement(QStringLiteral("e.spf"));
     w->document().Load(second);
@@ -505,6 +507,24 @@ void MainWindowTest::shippedDocumentsOpenThroughTheDesktop() {
     w->commands().spisTresci->trigger();
     QVERIFY(bed.prompts.errors.isEmpty());
     QVERIFY(w->helpWindow().isVisible());
+}
+
+void MainWindowTest::optionsSurviveLoadingAsTheyShould() {
+    TestBed bed;
+    auto w = OpenedWindow(bed);
+    QTimer::singleShot(0, w.get(), [&] {
+        auto* dialog = w->findChild<QDialog*>(QStringLiteral("optionsDialog"));
+        dialog->findChild<QCheckBox*>(QStringLiteral("autoRecalc"))->setChecked(false);
+        dialog->findChild<QCheckBox*>(QStringLiteral("autoFitColumns"))->setChecked(false);
+        dialog->accept();
+    });
+    w->commands().opcje->trigger();
+    QVERIFY(!w->viewContext().autoRecalc);
+    QVERIFY(!w->viewContext().autoFitColumns);
+    // Loading switches the recalculation back on and keeps the fit as chosen.
+    w->document().Load(bed.WriteStatement(QStringLiteral("f.spf")));
+    QVERIFY(w->viewContext().autoRecalc);
+    QVERIFY(!w->viewContext().autoFitColumns);
 }
 
 int main(int argc, char** argv) {
