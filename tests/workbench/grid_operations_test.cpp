@@ -37,6 +37,20 @@ private slots:
         QCOMPARE(g.Rows(), rows);
     }
 
+    void editInProgressFollowsRowsInsertedElsewhere() {
+        SheetView& view = harness->show("Bilans_t");
+        Grid& g = view.grid();
+        Focus(view);
+        view.setCurrentCell(4, 7);
+        Editor(view)->selectAll();
+        QTest::keyClicks(Editor(view), QStringLiteral("55"));
+        g.InsertRow(6);  // as a row command working on the model would
+        view.followRowInserted(6);
+        QCOMPARE(Utf8(g.At(4, 8).Cells), QStringLiteral("55,00"));
+        QCOMPARE(Utf8(g.At(4, 7).Cells), QStringLiteral("0,00"));
+        QCOMPARE(view.currentCell(), QPoint(4, 8));
+    }
+
     void onlyNormalRowIsNeverDeleted() {
         Workbook single;
         AddSheet(single, "Jeden", {1, 15, 100, 15}, 2);

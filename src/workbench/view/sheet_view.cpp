@@ -263,32 +263,44 @@ void SheetView::setRowHeight(int row, int height) {
 }
 
 void SheetView::insertRow(int row) {
-    Grid& g = grid();
-    row = std::clamp(row, properties_.fixedRows, g.Rows());
+    row = std::clamp(row, properties_.fixedRows, grid().Rows());
     const bool reopen = editorOpen();
     closeEditor(true);
-    g.InsertRow(row);
+    grid().InsertRow(row);
+    followRowInserted(row);
+    if (reopen) openEditor();
+}
+
+bool SheetView::deleteRow(int row) {
+    const Grid& g = grid();
+    if (row < properties_.fixedRows || row >= g.Rows() || g.Rows() - properties_.fixedRows <= 1) return false;
+    const bool reopen = editorOpen();
+    closeEditor(true);
+    grid().DeleteRow(row);
+    followRowDeleted(row);
+    if (reopen) openEditor();
+    return true;
+}
+
+void SheetView::followRowInserted(int row) {
+    // An edit in progress belongs to its cell, wherever that row went.
+    if (editorCell_.y() >= row) editorCell_.ry() += 1;
+    closeEditor(true);
     properties_.insertRow(row);
     if (current_.y() >= row) current_.ry() += 1;
     if (anchor_.y() >= row) anchor_.ry() += 1;
     selection_ = QRect(current_, current_);
     refresh();
-    if (reopen) openEditor();
 }
 
-bool SheetView::deleteRow(int row) {
-    Grid& g = grid();
-    if (row < properties_.fixedRows || row >= g.Rows() || g.Rows() - properties_.fixedRows <= 1) return false;
-    const bool reopen = editorOpen();
-    closeEditor(true);
-    g.DeleteRow(row);
+void SheetView::followRowDeleted(int row) {
+    if (editorCell_.y() > row) editorCell_.ry() -= 1;
+    closeEditor(editorCell_.y() != row);
     properties_.deleteRow(row);
     if (current_.y() > row) current_.ry() -= 1;
     if (anchor_.y() > row) anchor_.ry() -= 1;
     selection_ = QRect(current_, current_);
     refresh();
-    if (reopen) openEditor();
-    return true;
 }
 
 QString SheetView::areaText(const QRect& cells, QChar separator) const {

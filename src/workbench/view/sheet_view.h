@@ -77,6 +77,10 @@ public:
     void insertRow(int row);
     // Removes a normal row; refused while only one normal row exists.
     bool deleteRow(int row);
+    // The model's grid gained or lost a row by other code: the view's row
+    // records and the current cell follow.
+    void followRowInserted(int row);
+    void followRowDeleted(int row);
     // One line per row of the area: for each cell a space, its text, the separator; CR LF ends a line.
     QString areaText(const QRect& cells, QChar separator) const;
     void copyAreaToClipboard(const QRect& cells, QChar separator) const;
