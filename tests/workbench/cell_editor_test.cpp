@@ -76,23 +76,44 @@ private slots:
     }
 
     void enterAtTheLastCellReportsOnlyWhenLeaving() {
+        // The grid shares its window with another control, as in the main window.
+        QWidget window;
+        QLineEdit* elsewhere = new QLineEdit(&window);
         SheetView& view = harness->show("Bilans_t");
+        view.setParent(&window);
+        window.resize(800, 600);
+        view.setGeometry(0, 30, 700, 500);
+        window.show();
         for (int c = 2; c <= kE; ++c) view.grid().At(c, kCommentBlock).Edit = false;
-        Focus(view);
+        QApplication::setActiveWindow(&window);
+        view.setFocus();
         view.setCurrentCell(kE, kLastItem);
         Editor(view)->selectAll();
         QTest::keyClicks(Editor(view), QStringLiteral("42"));
         QTest::keyClick(Editor(view), Qt::Key_Return);
         QCOMPARE(view.currentCell(), QPoint(kE, kLastItem));
         QCOMPARE(Utf8(view.grid().At(kE, kLastItem).Cells), QStringLiteral("0,00"));
-        // Focus leaving the grid ends the edit.
-        QLineEdit elsewhere;
-        elsewhere.show();
-        QApplication::setActiveWindow(&elsewhere);
-        elsewhere.setFocus();
-        QApplication::processEvents();
+        // The focus leaving the grid ends the edit.
+        elsewhere->setFocus(Qt::TabFocusReason);
         QCOMPARE(Utf8(view.grid().At(kE, kLastItem).Cells), QStringLiteral("42,00"));
         QVERIFY(!view.editorOpen());
+        view.setParent(nullptr);
+    }
+
+    void menuOrOtherWindowStoresTheTextAndKeepsTheEditor() {
+        SheetView& view = harness->show("Bilans_t");
+        Focus(view);
+        view.setCurrentCell(kD, kFirst);
+        Editor(view)->selectAll();
+        QTest::keyClicks(Editor(view), QStringLiteral("8"));
+        QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(Editor(view), &out);
+        QCOMPARE(Utf8(view.grid().At(kD, kFirst).Cells), QStringLiteral("8,00"));
+        QVERIFY(view.editorOpen());
+        QCOMPARE(Editor(view)->toPlainText(), QStringLiteral("8,00"));
+        QCOMPARE(book->UndoJournal.size(), size_t(1));
+        QApplication::sendEvent(Editor(view), &out);  // nothing typed since: no second record
+        QCOMPARE(book->UndoJournal.size(), size_t(1));
     }
 
     void tabIsIgnoredAndArrowsMove() {

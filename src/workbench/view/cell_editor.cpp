@@ -82,7 +82,7 @@ void CellEditor::keyPressEvent(QKeyEvent* event) {
 
 void CellEditor::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason) view_.editorFocusLost();
+    view_.editorFocusLost(event->reason());
 }
 
 }  // namespace spf

@@ -455,8 +455,16 @@ void SheetView::editorEnter() {
     walkFrom_ = next;
 }
 
-void SheetView::editorFocusLost() {
+void SheetView::editorFocusLost(Qt::FocusReason reason) {
     if (closingEditor_ || editorCell_.x() < 0) return;
+    // A menu or another window taking the keyboard stores the text but keeps
+    // the editor, which gets the focus back when the user returns.
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) {
+        if (!editor_->modified()) return;
+        reportEdit();
+        fillEditor();
+        return;
+    }
     QWidget* focus = QApplication::focusWidget();
     if (focus == this || (focus && isAncestorOf(focus))) return;
     closeEditor(true);

@@ -148,7 +148,7 @@ private:
     void closeEditor(bool report);
     void placeEditor();
     void editorEnter();
-    void editorFocusLost();
+    void editorFocusLost(Qt::FocusReason reason);
     void editorNavigate(int key, Qt::KeyboardModifiers modifiers);
     void reportEdit();
     bool cellEditable(int col, int row) const;
