@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace spf {
 
@@ -31,9 +32,15 @@ QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
 }  // namespace
 
 Answer DialogPrompts::AskYesNoCancel(const QString& title, const QString& text) {
-    const auto button = QMessageBox::question(parent_, title, text,
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                              QMessageBox::Yes);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent_);
+    // The captions are the program's own, whatever translations the platform has.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.exec();
+    const auto button = box.standardButton(box.clickedButton());
     if (button == QMessageBox::Yes) return Answer::Yes;
     if (button == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
