@@ -16,18 +16,19 @@ CellEntryOutcome CellEntry::FinishEditing(Workbook& workbook, const std::string&
     CellEntryOutcome outcome;
     if (!grid.Contains(col, row)) return outcome;
     Cell& cell = grid.At(col, row);
-    if (text != editStartText_) {
-        const std::string valBefore = cell.Props ? cell.Props->Val : std::string();
-        workbook.UndoJournal.push_back(CellUndoRecord{sheetName, col, row, valBefore, editStartText_}.Format());
-        outcome.changed = true;
-        workbook.Saved = false;
-        TCellProps& props = cell.EnsureProps();
-        props.Val = text;
-        cell.Cells = text;
-        if (props.CellFormat > 0 && props.CellFormat != 3) FormatujLiczbe(grid, col, row);
-        // An edit inside a merged block waits for the next showing of the sheet.
-        outcome.recalcRequested = autoRecalc && !props.Merged;
-    }
+    // Leaving a cell as it was stores nothing: its grid text may still hold
+    // the other language, and writing it back would overwrite this one's text.
+    if (text == editStartText_) return outcome;
+    const std::string valBefore = cell.Props ? cell.Props->Val : std::string();
+    workbook.UndoJournal.push_back(CellUndoRecord{sheetName, col, row, valBefore, editStartText_}.Format());
+    outcome.changed = true;
+    workbook.Saved = false;
+    TCellProps& props = cell.EnsureProps();
+    props.Val = text;
+    cell.Cells = text;
+    if (props.CellFormat > 0 && props.CellFormat != 3) FormatujLiczbe(grid, col, row);
+    // An edit inside a merged block waits for the next showing of the sheet.
+    outcome.recalcRequested = autoRecalc && !props.Merged;
     SetLanguageText(workbook, grid, col, row, cell.Cells);
     return outcome;
 }

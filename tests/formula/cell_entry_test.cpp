@@ -57,13 +57,13 @@ TEST(CellEntry, RecordsUndoAndAsksForRecalculationOnlyForAChange) {
     CellEntry entry;
     EXPECT_EQ(entry.StartEditing(book.wb, grid, 4, 5), "10,00");
 
-    // Leaving the cell as it was: no record, no recalculation, the language text still stored.
+    // Leaving the cell as it was: no record, no recalculation, nothing stored.
     CellEntryOutcome same = entry.FinishEditing(book.wb, "nota_07", grid, 4, 5, "10,00", true);
     EXPECT_FALSE(same.changed);
     EXPECT_FALSE(same.recalcRequested);
     EXPECT_TRUE(book.wb.UndoJournal.empty());
     EXPECT_TRUE(book.wb.Saved);
-    EXPECT_EQ(grid.At(4, 5).Props->Text1, "10,00");
+    EXPECT_EQ(grid.At(4, 5).Props->Text1, "");
 
     CellEntryOutcome changed = entry.FinishEditing(book.wb, "nota_07", grid, 4, 5, "25", true);
     EXPECT_TRUE(changed.changed);
@@ -99,6 +99,22 @@ TEST(CellEntry, WritesTheLanguageTextWithPlaceholdersReplaced) {
     entry.FinishEditing(book.wb, "nota_07", grid, 2, 6, "Year 2004", true);
     EXPECT_EQ(grid.At(2, 6).Props->Text2, "Year 2004");
     EXPECT_EQ(grid.At(2, 6).Props->Text1, "Rok 2004 obrotowy");
+}
+
+TEST(CellEntry, LeavingATextCellUnchangedKeepsTheOtherLanguage) {
+    FixtureBook book;
+    Grid& grid = book.AddSheet("nota_07");
+    grid.At(2, 6).Edit = true;
+    grid.At(2, 6).Cells = "Przychody";  // the grid still shows the Polish text
+    TCellProps& p = grid.At(2, 6).EnsureProps();
+    p.Text1 = "Przychody";
+    p.Text2 = "Revenue";
+    book.wb.LangID = 1;
+    CellEntry entry;
+    const std::string start = entry.StartEditing(book.wb, grid, 2, 6);
+    entry.FinishEditing(book.wb, "nota_07", grid, 2, 6, start, true);
+    EXPECT_EQ(p.Text2, "Revenue");
+    EXPECT_EQ(p.Text1, "Przychody");
 }
 
 TEST(CellUndoRecord, ParsesWhatItFormatsAndRefusesOtherTexts) {

@@ -11,10 +11,6 @@ std::string BeginCellEdit(ViewContext& context, const TSheet& sheet, int col, in
 
 bool EndCellEdit(ViewContext& context, TSheet& sheet, int col, int row, const std::string& text) {
     CellEntry& entry = context.cellEntry();
-    // Leaving a cell unchanged stores nothing: the grid text of a text cell
-    // may hold the other language, and writing it back as this language's
-    // text would overwrite what the user wrote there.
-    if (text == entry.EditStartText()) return false;
     const CellEntryOutcome outcome = entry.FinishEditing(context.workbook(), sheet.GridName, *sheet.Grid, col,
                                                          row, text, context.autoRecalc);
     if (outcome.changed) context.notifyUndoAvailable();
