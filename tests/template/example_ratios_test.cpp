@@ -81,7 +81,7 @@ TEST(ExampleRatios, EqualTheHandComputation) {
 // by 100 (1 073 000 zloty of equity over 1 000 shares shows 107 300,00); it
 // checks the figures an accountant expects once the block divides by the
 // share count alone.
-TEST(ExampleRatios, DISABLED_PerShareFiguresAreZlotyForOneShare) {
+TEST(ExampleRatios, PerShareFiguresAreZlotyForOneShare) {
     Workbook wb = LoadExample();
     ASSERT_TRUE(RecalculateToRest(wb));
     for (int y : {0, 1})

@@ -70,12 +70,12 @@ constexpr Ratio kRatios[] = {
      "=SUM(RANGE('AF_Bilans!C34'),RANGE('Pasywa!D19'),RANGE('Pasywa!D22'))/RANGE('AF_Bilans!C11')*100"},
     {"Marża na sprzedaży", "Sales margin", "zysk(strata) na sprzedaży", "przychody ze sprzedaży",
      "sales profit (loss)", "sales revenue", "=RANGE('AF_RZiS!C19')/RANGE('AF_RZiS!C7')*10000",
-     "=RANGE('AF_RZiS!G13')/RANGE('AF_RZiS!G7')*100"},
+     "=RANGE('AF_RZiS!G19')/RANGE('AF_RZiS!G7')*10000"},
     {"Wartość księgowa na jedną akcję", "Book value per shares", "kapitał własny", "liczba akcji", "equity",
-     "number of shares", "=RANGE('AF_Bilans!C28')/AKCJE1*100", "=RANGE('AF_Bilans!G28')/AKCJE3*100"},
+     "number of shares", "=RANGE('AF_Bilans!C28')/AKCJE1", "=RANGE('AF_Bilans!G28')/AKCJE3"},
     {"Wynik finansowy na jedną akcję", "Earnings per share", "wynik finansowy netto za ostatnie 12 miesięcy",
      "liczba akcji", "net profit/loss for the last 12 months", "number of shares",
-     "=RANGE('AF_RZiS!C53')/AKCJE1*100", "=RANGE('AF_RZiS!G53')/AKCJE3*100"},
+     "=RANGE('AF_RZiS!C53')/AKCJE1", "=RANGE('AF_RZiS!G53')/AKCJE3"},
 };
 
 constexpr int kFirstBlockRow = 5;

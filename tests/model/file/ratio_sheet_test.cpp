@@ -86,11 +86,11 @@ TEST(RatioSheet, ThePreviousYearFormulasAreShiftedOneYearBack) {
          "Bilans!E38'),-Range('Pasywa!E35'),-Range('Pasywa!E43'))*100"},
         {47, 5,
          "=SUM(RANGE('AF_Bilans!E34'),RANGE('Pasywa!E19'),RANGE('Pasywa!E22'))/RANGE('AF_Bilans!E11')*100"},
-        {57, 5, "=RANGE('AF_Bilans!E28')/AKCJE2*100"},
-        {62, 5, "=RANGE('AF_RZiS!E53')/AKCJE2*100"},
-        {52, 7, "=RANGE('AF_RZiS!G13')/RANGE('AF_RZiS!G7')*100"},
-        {57, 7, "=RANGE('AF_Bilans!G28')/AKCJE3*100"},
-        {62, 7, "=RANGE('AF_RZiS!G53')/AKCJE3*100"},
+        {57, 5, "=RANGE('AF_Bilans!E28')/AKCJE2"},
+        {62, 5, "=RANGE('AF_RZiS!E53')/AKCJE2"},
+        {52, 7, "=RANGE('AF_RZiS!G19')/RANGE('AF_RZiS!G7')*10000"},
+        {57, 7, "=RANGE('AF_Bilans!G28')/AKCJE3"},
+        {62, 7, "=RANGE('AF_RZiS!G53')/AKCJE3"},
     };
     const Workbook wb = WithRatioSheet();
     const Grid& g = *wb.Sheets[0].Grid;
