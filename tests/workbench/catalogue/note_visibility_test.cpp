@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <vector>
 
 #include "catalogue_fixture.h"
@@ -50,6 +51,9 @@ struct NumberingCase {
     std::vector<const char*> missing;
     std::map<std::string, std::string> labels;
 };
+
+// Test listings name the case instead of dumping its bytes.
+void PrintTo(const NumberingCase& c, std::ostream* os) { *os << c.name; }
 
 class NoteNumberingCases : public ::testing::TestWithParam<NumberingCase> {};
 
