@@ -40,22 +40,22 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
         }
         const size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* known = nullptr;
         for (const OptionSpec& s : specs)
-            if (s.name == name) spec = &s;
-        if (!spec) throw UsageError("unknown option " + name);
+            if (s.name == name) known = &s;
+        if (!known) throw UsageError("unknown option " + name);
         std::string value;
-        if (spec->valueName.empty()) {
+        if (known->valueName.empty()) {
             if (eq != std::string::npos) throw UsageError(name + " takes no value");
         } else if (eq != std::string::npos) {
             value = arg.substr(eq + 1);
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            throw UsageError(name + " needs a value (" + spec->valueName + ")");
+            throw UsageError(name + " needs a value (" + known->valueName + ")");
         }
         auto& values = parsed.options[name];
-        if (!values.empty() && !spec->repeatable) throw UsageError(name + " given twice");
+        if (!values.empty() && !known->repeatable) throw UsageError(name + " given twice");
         values.push_back(std::move(value));
     }
     return parsed;

@@ -11,18 +11,18 @@ namespace spf::tmpl {
 
 namespace {
 
-void ApplyModifier(CellSpec& spec, const std::string& m) {
-    if (m == "b") spec.bold = true;
-    else if (m == "nb") spec.bold = false;
-    else if (m == "c") spec.align = Alignment::Center;
-    else if (m == "r") spec.align = Alignment::Right;
-    else if (m == "l") spec.align = Alignment::Left;
-    else if (m == "white") spec.color = kInputColor;
-    else if (m == "edit") spec.edit = true;
-    else if (m.size() == 2 && m[0] == 'i' && m[1] >= '0' && m[1] <= '9') spec.indent = m[1] - '0';
-    else if (StartsWith(m, "fmt=")) spec.format = std::stoi(m.substr(4));
-    else if (StartsWith(m, "color=")) spec.color = std::stoi(m.substr(6));
-    else if (StartsWith(m, "notesel=")) spec.noteSel = std::stoi(m.substr(8));
+void ApplyModifier(CellSpec& cellSpec, const std::string& m) {
+    if (m == "b") cellSpec.bold = true;
+    else if (m == "nb") cellSpec.bold = false;
+    else if (m == "c") cellSpec.align = Alignment::Center;
+    else if (m == "r") cellSpec.align = Alignment::Right;
+    else if (m == "l") cellSpec.align = Alignment::Left;
+    else if (m == "white") cellSpec.color = kInputColor;
+    else if (m == "edit") cellSpec.edit = true;
+    else if (m.size() == 2 && m[0] == 'i' && m[1] >= '0' && m[1] <= '9') cellSpec.indent = m[1] - '0';
+    else if (StartsWith(m, "fmt=")) cellSpec.format = std::stoi(m.substr(4));
+    else if (StartsWith(m, "color=")) cellSpec.color = std::stoi(m.substr(6));
+    else if (StartsWith(m, "notesel=")) cellSpec.noteSel = std::stoi(m.substr(8));
     else throw std::invalid_argument("unknown modifier {" + m + "}");
 }
 
@@ -42,16 +42,16 @@ void SetNumber(Cell& cell, TCellProps& p, int format, const char* shown) {
 }  // namespace
 
 CellSpec LabelSpec(const std::string& text) {
-    CellSpec spec;
+    CellSpec cellSpec;
     const size_t sep = text.find("//");
     if (sep == std::string::npos) {
-        spec.text1 = spec.text2 = std::string(Trim(text));
+        cellSpec.text1 = cellSpec.text2 = std::string(Trim(text));
     } else {
-        spec.text1 = std::string(Trim(text.substr(0, sep)));
-        spec.text2 = std::string(Trim(text.substr(sep + 2)));
+        cellSpec.text1 = std::string(Trim(text.substr(0, sep)));
+        cellSpec.text2 = std::string(Trim(text.substr(sep + 2)));
     }
-    spec.kind = spec.text1.empty() && spec.text2.empty() ? CellKind::None : CellKind::Label;
-    return spec;
+    cellSpec.kind = cellSpec.text1.empty() && cellSpec.text2.empty() ? CellKind::None : CellKind::Label;
+    return cellSpec;
 }
 
 CellSpec ParseCellSpec(const std::string& source) {
@@ -64,46 +64,46 @@ CellSpec ParseCellSpec(const std::string& source) {
             if (!m.empty()) ApplyModifier(modifiers, m);
         text = std::string(Trim(text.substr(close + 1)));
     }
-    CellSpec spec;
-    if (text.empty() || text == "-") spec.kind = CellKind::None;
-    else if (text == "in") spec.kind = CellKind::AmountInput;
-    else if (text == "intext") spec.kind = CellKind::TextInput;
-    else if (text == "incount") spec.kind = CellKind::CountInput;
+    CellSpec cellSpec;
+    if (text.empty() || text == "-") cellSpec.kind = CellKind::None;
+    else if (text == "in") cellSpec.kind = CellKind::AmountInput;
+    else if (text == "intext") cellSpec.kind = CellKind::TextInput;
+    else if (text == "incount") cellSpec.kind = CellKind::CountInput;
     else if (text == "t3" || StartsWith(text, "t3 ")) {
-        spec.kind = CellKind::ProgramText;
-        spec.text1 = spec.text2 = std::string(Trim(text.substr(2)));
+        cellSpec.kind = CellKind::ProgramText;
+        cellSpec.text1 = cellSpec.text2 = std::string(Trim(text.substr(2)));
     } else if (text[0] == '=') {
-        spec.kind = CellKind::Formula;
-        spec.body = text;
+        cellSpec.kind = CellKind::Formula;
+        cellSpec.body = text;
     } else if (StartsWith(text, "sum ")) {
-        spec.kind = CellKind::Sum;
-        spec.body = text.substr(4);
+        cellSpec.kind = CellKind::Sum;
+        cellSpec.body = text.substr(4);
     } else {
-        spec = LabelSpec(text);
+        cellSpec = LabelSpec(text);
     }
-    spec.bold = modifiers.bold;
-    spec.align = modifiers.align;
-    spec.indent = modifiers.indent;
-    spec.format = modifiers.format;
-    spec.color = modifiers.color;
-    spec.noteSel = modifiers.noteSel;
-    spec.edit = modifiers.edit;
-    return spec;
+    cellSpec.bold = modifiers.bold;
+    cellSpec.align = modifiers.align;
+    cellSpec.indent = modifiers.indent;
+    cellSpec.format = modifiers.format;
+    cellSpec.color = modifiers.color;
+    cellSpec.noteSel = modifiers.noteSel;
+    cellSpec.edit = modifiers.edit;
+    return cellSpec;
 }
 
-void ApplyCellSpec(const CellSpec& spec, Grid& grid, int col, int row, const FormulaContext& context) {
-    if (spec.kind == CellKind::None && !spec.noteSel) return;
+void ApplyCellSpec(const CellSpec& cellSpec, Grid& grid, int col, int row, const FormulaContext& context) {
+    if (cellSpec.kind == CellKind::None && !cellSpec.noteSel) return;
     Cell& cell = grid.At(col, row);
     // A later field for the same cell replaces what an earlier one made.
-    if (spec.kind != CellKind::None) cell = Cell{};
+    if (cellSpec.kind != CellKind::None) cell = Cell{};
     TCellProps& p = cell.EnsureProps();
-    switch (spec.kind) {
+    switch (cellSpec.kind) {
     case CellKind::None:
         break;
     case CellKind::Label:
-        p.Text1 = spec.text1;
-        p.Text2 = spec.text2;
-        cell.Cells = spec.text1;
+        p.Text1 = cellSpec.text1;
+        p.Text2 = cellSpec.text2;
+        cell.Cells = cellSpec.text1;
         break;
     case CellKind::AmountInput:
         // Inputs start at zero, never empty: the rollover skips empty cells.
@@ -119,26 +119,26 @@ void ApplyCellSpec(const CellSpec& spec, Grid& grid, int col, int row, const For
         break;
     case CellKind::Formula:
     case CellKind::Sum:
-        p.Formula = spec.kind == CellKind::Sum ? SumFormula(spec.body, context, col)
-                                               : ExpandFormula(spec.body, context, col);
+        p.Formula = cellSpec.kind == CellKind::Sum ? SumFormula(cellSpec.body, context, col)
+                                               : ExpandFormula(cellSpec.body, context, col);
         cell.HintCell = p.Formula;
         SetNumber(cell, p, 2, "0,00");
         break;
     case CellKind::ProgramText:
         p.CellFormat = 3;
-        cell.Cells = spec.text1;
+        cell.Cells = cellSpec.text1;
         break;
     }
-    if (spec.bold) cell.CellBold = *spec.bold;
-    if (spec.align) cell.CellAlignment = *spec.align;
-    if (spec.indent) p.Indent = *spec.indent;
-    if (spec.color) cell.CellColor = *spec.color;
-    if (spec.edit) cell.Edit = true;
-    if (spec.noteSel) p.NoteSel = *spec.noteSel;
-    if (spec.format) {
-        p.CellFormat = *spec.format;
+    if (cellSpec.bold) cell.CellBold = *cellSpec.bold;
+    if (cellSpec.align) cell.CellAlignment = *cellSpec.align;
+    if (cellSpec.indent) p.Indent = *cellSpec.indent;
+    if (cellSpec.color) cell.CellColor = *cellSpec.color;
+    if (cellSpec.edit) cell.Edit = true;
+    if (cellSpec.noteSel) p.NoteSel = *cellSpec.noteSel;
+    if (cellSpec.format) {
+        p.CellFormat = *cellSpec.format;
         // A formula shown as text (a year heading) has no amount until computed.
-        if (*spec.format == 0 && (spec.kind == CellKind::Formula)) {
+        if (*cellSpec.format == 0 && (cellSpec.kind == CellKind::Formula)) {
             p.Val.clear();
             cell.Cells.clear();
         }

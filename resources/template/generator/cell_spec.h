@@ -30,12 +30,12 @@ struct CellSpec {
     }
 };
 
-// Throws std::invalid_argument on a spec it cannot read.
+// Throws std::invalid_argument on a cell kind it cannot read.
 CellSpec ParseCellSpec(const std::string& text);
 
 // A label in both languages: "Polski // English" (one text for both without " // ").
 CellSpec LabelSpec(const std::string& text);
 
-void ApplyCellSpec(const CellSpec& spec, Grid& grid, int col, int row, const FormulaContext& context);
+void ApplyCellSpec(const CellSpec& cellSpec, Grid& grid, int col, int row, const FormulaContext& context);
 
 }  // namespace spf::tmpl

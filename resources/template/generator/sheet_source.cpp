@@ -240,14 +240,14 @@ private:
                 continue;
             }
             std::vector<int> cols = FieldColumns(field);
-            std::string spec = field;
+            std::string cellSpec = field;
             if (!cols.empty()) {
-                spec = field.substr(field.find(':') + 1);
+                cellSpec = field.substr(field.find(':') + 1);
             } else {
                 if (src_.amountCols.empty()) throw std::invalid_argument("a field without a column needs an amounts directive");
                 cols = src_.amountCols;
             }
-            const CellSpec parsed = ParseCellSpec(spec);
+            const CellSpec parsed = ParseCellSpec(cellSpec);
             for (int c : cols) {
                 Check(c, r.row);
                 ApplyCellSpec(parsed, *grid_, c, r.row, context_);
