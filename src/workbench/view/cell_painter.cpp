@@ -38,17 +38,6 @@ void DrawText(QPainter& p, const CellRect& r, int flags, const QString& text) {
     p.drawText(ToQRect(r), flags, text);
 }
 
-int HorizontalFlags(TMyAlign align) {
-    switch (align) {
-        case TMyAlign::alCenter:
-            return Qt::AlignHCenter;
-        case TMyAlign::alRight:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
 // The vertical placement and wrapping of the amount formats; text otherwise.
 int FormatFlags(int cellFormat) {
     if (cellFormat == 1) return Qt::TextSingleLine | Qt::AlignBottom;
@@ -81,7 +70,7 @@ CellPainter::CellPainter(const Workbook& workbook, const Grid& grid, const GridP
     : workbook_(workbook), grid_(grid), properties_(properties) {}
 
 int CellPainter::textFlags(int col, int row, int cellFormat) const {
-    return HorizontalFlags(properties_.effectiveAlign(col, row)) | FormatFlags(cellFormat);
+    return static_cast<int>(HorizontalAlignment(properties_.effectiveAlign(col, row))) | FormatFlags(cellFormat);
 }
 
 QString CellPainter::shownText(int col, int row) const {
@@ -252,7 +241,7 @@ void CellPainter::drawRatioBlock(QPainter& p, int col, int row, const CellRect& 
     CellRect b = box;
     fillBackground(p, b, properties_.ColorCell(col, row), state.fixed);
     CellRect t = Inset(b, 1);
-    int flags = HorizontalFlags(properties_.effectiveAlign(col, row));
+    int flags = static_cast<int>(HorizontalAlignment(properties_.effectiveAlign(col, row)));
     if (props->CellFormat == 1 || props->CellFormat == 2)
         flags |= FormatFlags(props->CellFormat);
     else if (row > 4)

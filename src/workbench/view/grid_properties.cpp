@@ -35,6 +35,17 @@ TMyAlign FromModel(Alignment a) {
 
 }  // namespace
 
+Qt::Alignment HorizontalAlignment(TMyAlign align) {
+    switch (align) {
+        case TMyAlign::alCenter:
+            return Qt::AlignHCenter;
+        case TMyAlign::alRight:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
 GridProperties::GridProperties(Grid& grid) : grid_(&grid) {
     font = QFont(QString::fromStdString(grid.FontName));
     font.setPointSize(grid.FontSize);

@@ -21,6 +21,9 @@ enum class TMyAlign : uint8_t { alRight = 0, alLeft = 1, alCenter = 2, alDefault
 enum class T_Wordwrap : uint8_t { ww_none = 0, ww_wordwrap = 1, ww_ellipsis = 2, ww_default = 3 };
 enum class EditPermission : uint8_t { Inherit, NotEditable, Editable };
 
+// The Qt horizontal alignment of an effective alignment; left unless centred or right.
+Qt::Alignment HorizontalAlignment(TMyAlign align);
+
 struct PropertyRecord {
     TMyAlign align = TMyAlign::alDefault;
     T_Wordwrap wordwrap = T_Wordwrap::ww_default;

@@ -38,17 +38,6 @@ std::string ToModel(const QString& text) {
     return s.toStdString();
 }
 
-Qt::Alignment EditorAlignment(TMyAlign align) {
-    switch (align) {
-        case TMyAlign::alCenter:
-            return Qt::AlignHCenter;
-        case TMyAlign::alRight:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
 CellRect ToCellRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
@@ -370,7 +359,7 @@ void SheetView::fillEditor() {
     const int col = current_.x(), row = current_.y();
     const QString start = FromModel(BeginCellEdit(context_, sheet_, col, row));
     editorCell_ = current_;
-    editor_->start(start, EditorAlignment(properties_.effectiveAlign(col, row)),
+    editor_->start(start, HorizontalAlignment(properties_.effectiveAlign(col, row)),
                    properties_.effectiveFont(col, row), properties_.effectiveFontColor(col, row),
                    properties_.ColorCell(col, row));
     placeEditor();
