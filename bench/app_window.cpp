@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     const auto processStart = Clock::now();
     QApplication app(argc, argv);
-    QSettings(QStringLiteral("Tamsor"), QStringLiteral("Kolbex")).setValue(QStringLiteral("BegInfo"), QStringLiteral("No"));
+    QSettings(QStringLiteral("Tamsor"), QStringLiteral("Kolbex"))
+        .setValue(QStringLiteral("BegInfo"), QStringLiteral("No"));
 
     const QString programDir = QStringLiteral(SPF_PROGRAM_DIR);
     spf::AppEnvironment env;

@@ -4,8 +4,8 @@
 // workbook of the same shape with more formulas: 53 sheets, thousands of
 // formula cells, sums over ranges, cross-sheet reads, chains of totals.
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -19,17 +19,19 @@ namespace {
 using namespace spf;
 
 const char* const kSheets[] = {
-    "RZiS_p", "RZiS_k", "Aktywa", "Pasywa", "Pasywa_kw", "Przeplywy_mb", "Przeplywy_mp", "Zestawienie_zm",
-    "Noty_d_zm", "Wykaz_not", "nota_01", "nota_01a", "nota_02", "nota_03", "nota_04", "nota_05", "nota_06",
-    "nota_07", "nota_08", "nota_09", "nota_10", "nota_11a", "nota_11b", "nota_12", "nota_13", "nota_14",
-    "nota_15", "nota_15a", "nota_16", "nota_17", "nota_18", "nota_19", "nota_20", "nota_21", "nota_21a",
-    "nota_22", "nota_23", "nota_24", "nota_24a", "nota_25", "nota_26", "nota_27", "nota_28", "nota_29",
-    "nota_30", "nota_31", "nota_32", "nota_33", "nota_34", "nota_35", "AF_Bilans", "AF_RZiS", "AF_Wskazniki"};
+    "RZiS_p",         "RZiS_k",    "Aktywa",    "Pasywa",      "Pasywa_kw", "Przeplywy_mb", "Przeplywy_mp",
+    "Zestawienie_zm", "Noty_d_zm", "Wykaz_not", "nota_01",     "nota_01a",  "nota_02",      "nota_03",
+    "nota_04",        "nota_05",   "nota_06",   "nota_07",     "nota_08",   "nota_09",      "nota_10",
+    "nota_11a",       "nota_11b",  "nota_12",   "nota_13",     "nota_14",   "nota_15",      "nota_15a",
+    "nota_16",        "nota_17",   "nota_18",   "nota_19",     "nota_20",   "nota_21",      "nota_21a",
+    "nota_22",        "nota_23",   "nota_24",   "nota_24a",    "nota_25",   "nota_26",      "nota_27",
+    "nota_28",        "nota_29",   "nota_30",   "nota_31",     "nota_32",   "nota_33",      "nota_34",
+    "nota_35",        "AF_Bilans", "AF_RZiS",   "AF_Wskazniki"};
 constexpr int kSheetCount = sizeof kSheets / sizeof kSheets[0];
 constexpr int kFirstNote = 10;
 constexpr int kFirstAnalysis = 50;
 constexpr int kFirstRow = 5;
-constexpr int kLastRow = 64;    // content rows, in groups of four items and a subtotal
+constexpr int kLastRow = 64;  // content rows, in groups of four items and a subtotal
 constexpr int kTotalRow = 65;
 constexpr int kRows = 67;
 constexpr int kColumns = 8;
@@ -179,8 +181,10 @@ void Measure(Workbook& wb, const std::string& suffix) {
 
     std::printf("recalc_formula_cells%s %d cells\n", sfx, FormulaCells(wb));
     // The first run after loading also records every dependant.
-    std::printf("recalc_workbook_first%s_ms %.2f ms\n", sfx, MedianMs(1, [&](int) { recalc.RecalculateWorkbook(); }));
-    std::printf("recalc_workbook%s_ms %.2f ms\n", sfx, MedianMs(9, [&](int) { recalc.RecalculateWorkbook(); }));
+    std::printf("recalc_workbook_first%s_ms %.2f ms\n", sfx,
+                MedianMs(1, [&](int) { recalc.RecalculateWorkbook(); }));
+    std::printf("recalc_workbook%s_ms %.2f ms\n", sfx,
+                MedianMs(9, [&](int) { recalc.RecalculateWorkbook(); }));
 
     double heaviest = 0;
     std::string heaviestName;

@@ -48,10 +48,11 @@ AboutWindow::AboutWindow(WorkLog& log, UserPrompts& prompts, UrlOpener openUrl, 
     header->addLayout(titles);
     header->addStretch();
 
-    auto* notice = new QLabel(QStringLiteral(
-        "Program jest jedynie pomocą przy sporządzaniu dokumentów sprawozdania finansowego \n"
-        "i nie zwalnia od obowiązku sprawdzenia wyliczeń, ponieważ konsekwencje błędnego \n"
-        "wypełnienia obciążają składającego roczne sprawozdanie finansowe."), this);
+    auto* notice = new QLabel(
+        QStringLiteral("Program jest jedynie pomocą przy sporządzaniu dokumentów sprawozdania finansowego \n"
+                       "i nie zwalnia od obowiązku sprawdzenia wyliczeń, ponieważ konsekwencje błędnego \n"
+                       "wypełnienia obciążają składającego roczne sprawozdanie finansowe."),
+        this);
     notice->setObjectName(QStringLiteral("notice"));
 
     auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
@@ -63,8 +64,8 @@ AboutWindow::AboutWindow(WorkLog& log, UserPrompts& prompts, UrlOpener openUrl, 
     connect(mail, &QPushButton::clicked, this, [this] {
         QUrl url(QStringLiteral("mailto:") + QString::fromUtf8(kMakerMailAddress));
         QUrlQuery query;
-        query.addQueryItem(QStringLiteral("subject"),
-                           QStringLiteral("Sprawozdanie Finansowe - program ") + QString::fromUtf8(kVersionText));
+        query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Sprawozdanie Finansowe - program ") +
+                                                          QString::fromUtf8(kVersionText));
         url.setQuery(query);
         openUrl_(url);
     });
@@ -87,8 +88,9 @@ void AboutWindow::ToggleMonitoring() {
     const bool on = !log_.Monitoring();
     log_.SetMonitoring(on);
     emit monitoringChanged(on);
-    prompts_.Inform(QStringLiteral("Monitorowanie"), on ? QStringLiteral("Uruchomiono monitorowanie pracy programu")
-                                                        : QStringLiteral("Zaprzestano monitorowania pracy programu"));
+    prompts_.Inform(QStringLiteral("Monitorowanie"),
+                    on ? QStringLiteral("Uruchomiono monitorowanie pracy programu")
+                       : QStringLiteral("Zaprzestano monitorowania pracy programu"));
     ShowTraceLines();
 }
 

@@ -9,7 +9,8 @@ namespace spf {
 AppEnvironment AppEnvironment::ForProgram(const QStringList& arguments) {
     AppEnvironment env;
     env.programDir = QCoreApplication::applicationDirPath();
-    env.logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath(QStringLiteral("monit.tmp"));
+    env.logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                      .filePath(QStringLiteral("monit.tmp"));
     env.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     env.arguments = arguments;
     return env;

@@ -14,10 +14,10 @@ class Clock;
 class UserPrompts;
 
 struct AppEnvironment {
-    QString programDir;       // the files that ship beside the program
-    QString logPath;          // the work log, created empty at start
-    QString documentsFolder;  // where the file dialogs start
-    QStringList arguments;    // a document to open at start-up, if any
+    QString programDir;                        // the files that ship beside the program
+    QString logPath;                           // the work log, created empty at start
+    QString documentsFolder;                   // where the file dialogs start
+    QStringList arguments;                     // a document to open at start-up, if any
     UserPrompts* prompts = nullptr;            // none: the platform's message boxes and dialogs
     std::function<bool(const QUrl&)> openUrl;  // none: the desktop's handler
     const Clock* clock = nullptr;              // none: the system clock

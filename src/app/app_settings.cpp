@@ -16,6 +16,8 @@ bool AppSettings::ShowIntroduction() const {
     return Store().value(QStringLiteral("BegInfo")).toString() != QStringLiteral("No");
 }
 
-void AppSettings::SuppressIntroduction() { Store().setValue(QStringLiteral("BegInfo"), QStringLiteral("No")); }
+void AppSettings::SuppressIntroduction() {
+    Store().setValue(QStringLiteral("BegInfo"), QStringLiteral("No"));
+}
 
 }  // namespace spf

@@ -33,7 +33,8 @@ void HiddenItems(QMenu* menu, std::initializer_list<const char*> captions) {
     for (const char* caption : captions) menu->addAction(Text(caption))->setVisible(false);
 }
 
-QAction* Tool(QToolBar& bar, const char* caption, const char* hint, const char* name, QStyle::StandardPixmap icon) {
+QAction* Tool(QToolBar& bar, const char* caption, const char* hint, const char* name,
+              QStyle::StandardPixmap icon) {
     QAction* action = bar.addAction(bar.style()->standardIcon(icon), Text(caption));
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(Text(hint));
@@ -117,21 +118,26 @@ CommandTable BuildCommandTable(QMainWindow& window, QToolBar& bar) {
     bar.addSeparator();
     t.toolDrukuj = Tool(bar, "Drukuj...", "Drukuj...", "toolDrukuj", QStyle::SP_FileDialogContentsView);
     bar.addSeparator();
-    t.toolDaneOgolne = Tool(bar, "Dane ogólne", "Dane ogólne", "toolDaneOgolne", QStyle::SP_FileDialogInfoView);
+    t.toolDaneOgolne =
+        Tool(bar, "Dane ogólne", "Dane ogólne", "toolDaneOgolne", QStyle::SP_FileDialogInfoView);
     bar.addSeparator();
-    t.toolSkasujWiersz = Tool(bar, "Skasuj wiersz", "Skasuj wiersz", "toolSkasujWiersz", QStyle::SP_DialogDiscardButton);
-    t.toolDodajWiersz = Tool(bar, "Dodaj wiersz", "Dodaj wiersz", "toolDodajWiersz", QStyle::SP_FileDialogNewFolder);
+    t.toolSkasujWiersz =
+        Tool(bar, "Skasuj wiersz", "Skasuj wiersz", "toolSkasujWiersz", QStyle::SP_DialogDiscardButton);
+    t.toolDodajWiersz =
+        Tool(bar, "Dodaj wiersz", "Dodaj wiersz", "toolDodajWiersz", QStyle::SP_FileDialogNewFolder);
     bar.addSeparator();
     t.toolStandardowe = Tool(bar, "Standardowe sprawozdanie finansowe", "Standardowe sprawozdanie finansowe",
                              "toolStandardowe", QStyle::SP_FileIcon);
     bar.addSeparator();
     t.toolPokaz = Tool(bar, "Pokaż powiązania komórki", "Pokaż powiązania komórki", "toolPokaz",
                        QStyle::SP_FileDialogListView);
-    t.toolEdytuj = Tool(bar, "Edytuj formuły", "Edytuj formułę", "toolEdytuj", QStyle::SP_FileDialogDetailedView);
+    t.toolEdytuj =
+        Tool(bar, "Edytuj formuły", "Edytuj formułę", "toolEdytuj", QStyle::SP_FileDialogDetailedView);
     t.toolOdblokuj = Tool(bar, "Odblokuj formuły do edycji", "Odblokuj komórkę do edycji", "toolOdblokuj",
                           QStyle::SP_DialogResetButton);
 
-    t.documentActions = {t.zapisz, t.zapiszJako, t.eksportuj, t.drukuj, t.toolZapisz, t.toolDrukuj, t.toolDaneOgolne};
+    t.documentActions = {t.zapisz,     t.zapiszJako, t.eksportuj,     t.drukuj,
+                         t.toolZapisz, t.toolDrukuj, t.toolDaneOgolne};
     return t;
 }
 

@@ -110,8 +110,9 @@ bool DocumentLifecycle::Write(const QString& path) {
     const std::optional<SaveError> error = SaveDocument(p_.workbook, path.toStdString());
     p_.host.SetWaitCursor(false);
     if (error) {
-        p_.prompts.ReportError(kQuestionTitle,
-                               QStringLiteral("Nie można zapisać pliku:\n%1").arg(QString::fromStdString(error->Message())));
+        p_.prompts.ReportError(
+            kQuestionTitle,
+            QStringLiteral("Nie można zapisać pliku:\n%1").arg(QString::fromStdString(error->Message())));
         return false;
     }
     p_.host.UndoJournalEmptied();
@@ -131,12 +132,17 @@ bool DocumentLifecycle::AskToGiveUp() {
     if (p_.workbook.Saved || p_.workbook.Sheets.empty()) return true;
     // The template's name is no name of the user's: ask without one.
     const QString name = HasName() ? QFileInfo(FileName()).fileName() : QString();
-    const QString text = name.isEmpty() ? QStringLiteral("Czy zapisać zmiany w pliku?")
-                                        : QStringLiteral("Czy zapisać zmiany w pliku ") + name + QStringLiteral("?");
+    const QString text = name.isEmpty()
+                             ? QStringLiteral("Czy zapisać zmiany w pliku?")
+                             : QStringLiteral("Czy zapisać zmiany w pliku ") + name + QStringLiteral("?");
     switch (p_.prompts.AskYesNoCancel(kQuestionTitle, text)) {
-        case Answer::Cancel: return false;
-        case Answer::No: p_.workbook.Saved = true; return true;
-        case Answer::Yes: break;
+        case Answer::Cancel:
+            return false;
+        case Answer::No:
+            p_.workbook.Saved = true;
+            return true;
+        case Answer::Yes:
+            break;
     }
     // The pending command goes on only once the document is written.
     return Save();

@@ -16,14 +16,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QString::fromUtf8(spf::kProductName));
     // The platform's own dialogs speak Polish where its translation is installed.
     QTranslator platformTexts;
-    if (platformTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (platformTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
+                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&platformTexts);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     spf::MainWindow window(spf::AppEnvironment::ForProgram(arguments));
     // Maximised also where no window manager honours the request.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return QApplication::exec();
 }

@@ -55,7 +55,8 @@ MainWindow::MainWindow(AppEnvironment environment, QWidget* parent)
     setWindowTitle(kWindowCaption);
     log_.Start(env_.logPath.toStdString());
 
-    start_ = new StartWindow([this](const QUrl& url) { return OpenUrl(url); }, [this] { ShowHelpContents(); }, this);
+    start_ = new StartWindow([this](const QUrl& url) { return OpenUrl(url); }, [this] { ShowHelpContents(); },
+                             this);
 
     auto* toolBar = addToolBar(QStringLiteral("Narzędzia"));
     toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -77,11 +78,13 @@ MainWindow::MainWindow(AppEnvironment environment, QWidget* parent)
     progress_ = new ProgressWindow(this);
     options_ = new OptionsDialog(this);
     intro_ = new IntroWindow(settings_, this);
-    about_ = new AboutWindow(log_, *prompts_, [this](const QUrl& url) { return OpenUrl(url); }, this);
+    about_ = new AboutWindow(
+        log_, *prompts_, [this](const QUrl& url) { return OpenUrl(url); }, this);
     help_ = std::make_unique<HelpWindow>();
     partner_ = new PartnerWindow(this);
-    lifecycle_ = std::make_unique<DocumentLifecycle>(DocumentLifecycle::Parts{
-        workbook_, *this, *prompts_, settings_, log_, *progress_, *context_, files_, clock_, env_.documentsFolder});
+    lifecycle_ = std::make_unique<DocumentLifecycle>(
+        DocumentLifecycle::Parts{workbook_, *this, *prompts_, settings_, log_, *progress_, *context_, files_,
+                                 clock_, env_.documentsFolder});
 
     context_->setRecalculate([this](SheetView& view) {
         const int index = pages_->indexOf(&view);
@@ -92,8 +95,9 @@ MainWindow::MainWindow(AppEnvironment environment, QWidget* parent)
         commands_.toolCofnij->setEnabled(true);
     });
     connect(pages_, &QStackedWidget::currentChanged, this, [this](int index) {
-        context_->setActiveView(index >= 0 && index < static_cast<int>(views_.size()) ? views_[static_cast<size_t>(index)]
-                                                                                       : nullptr);
+        context_->setActiveView(index >= 0 && index < static_cast<int>(views_.size())
+                                    ? views_[static_cast<size_t>(index)]
+                                    : nullptr);
     });
     ConnectCommands();
     AktualizujMenu();
@@ -123,9 +127,11 @@ void MainWindow::ConnectCommands() {
     connect(c.zakoncz, &QAction::triggered, this, &QWidget::close);
     connect(c.opcje, &QAction::triggered, this, &MainWindow::EditOptions);
     connect(c.jezyk, &QAction::triggered, this, &MainWindow::ToggleLanguage);
-    connect(c.wyborNot, &QAction::triggered, this, [this] { navigator_->ChangeToSheet(std::string(kNotesListName)); });
+    connect(c.wyborNot, &QAction::triggered, this,
+            [this] { navigator_->ChangeToSheet(std::string(kNotesListName)); });
     for (const auto& [action, gridName] : c.jumps)
-        connect(action, &QAction::triggered, this, [this, name = gridName] { navigator_->ChangeToSheet(name); });
+        connect(action, &QAction::triggered, this,
+                [this, name = gridName] { navigator_->ChangeToSheet(name); });
     connect(c.standardoweSprawozdanie, &QAction::triggered, this, &MainWindow::OpenStandardStatement);
     connect(c.spisTresci, &QAction::triggered, this, &MainWindow::ShowHelpContents);
     connect(c.objasnienia, &QAction::triggered, this, &MainWindow::ShowIntroduction);
@@ -137,9 +143,11 @@ void MainWindow::ConnectCommands() {
 
     // Each tool button runs the menu command of the same caption.
     const std::pair<QAction*, QAction*> same[] = {
-        {c.toolOtworz, c.otworz}, {c.toolZapisz, c.zapisz},         {c.toolCofnij, c.cofnij},
-        {c.toolDrukuj, c.drukuj}, {c.toolDaneOgolne, c.daneOgolne}, {c.toolStandardowe, c.standardoweSprawozdanie},
-        {c.toolPokaz, c.pokazPowiazania}, {c.toolEdytuj, c.edytujFormule}, {c.toolOdblokuj, c.odblokuj},
+        {c.toolOtworz, c.otworz},         {c.toolZapisz, c.zapisz},
+        {c.toolCofnij, c.cofnij},         {c.toolDrukuj, c.drukuj},
+        {c.toolDaneOgolne, c.daneOgolne}, {c.toolStandardowe, c.standardoweSprawozdanie},
+        {c.toolPokaz, c.pokazPowiazania}, {c.toolEdytuj, c.edytujFormule},
+        {c.toolOdblokuj, c.odblokuj},
     };
     for (const auto& [tool, item] : same) connect(tool, &QAction::triggered, item, &QAction::trigger);
 
@@ -173,8 +181,12 @@ void MainWindow::RunStartupChoice() {
         lifecycle_->Load(env_.arguments.constFirst());
     } else {
         switch (start_->Choose(settings_.LastFile())) {
-            case StartChoice::NewDocument: lifecycle_->NewDocument(); break;
-            case StartChoice::OpenFile: lifecycle_->Open(); break;
+            case StartChoice::NewDocument:
+                lifecycle_->NewDocument();
+                break;
+            case StartChoice::OpenFile:
+                lifecycle_->Open();
+                break;
             case StartChoice::LastFile: {
                 const QString last = settings_.LastFile();
                 if (!last.isEmpty() && QFileInfo(last).isFile()) {
@@ -185,7 +197,8 @@ void MainWindow::RunStartupChoice() {
                 }
                 break;
             }
-            case StartChoice::None: break;
+            case StartChoice::None:
+                break;
         }
     }
     // The first "Zapisz" asks for a name.
@@ -214,9 +227,11 @@ void MainWindow::OpenStandardStatement() {
     const QDir temp(QStandardPaths::writableLocation(QStandardPaths::TempLocation));
     QString target;
     for (int n = 1; n < 1000 && (target.isEmpty() || QFileInfo::exists(target)); ++n)
-        target = temp.filePath(QStringLiteral("%1 %2.%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
+        target =
+            temp.filePath(QStringLiteral("%1 %2.%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
     if (!QFile::copy(source, target)) {
-        prompts_->ReportError(kWindowCaption, QStringLiteral("Nie można utworzyć dokumentu z pliku ") + source);
+        prompts_->ReportError(kWindowCaption,
+                              QStringLiteral("Nie można utworzyć dokumentu z pliku ") + source);
         return;
     }
     OpenUrl(QUrl::fromLocalFile(target));

@@ -31,8 +31,10 @@ NavigationPanel::NavigationPanel(QSplitter& splitter)
       splitter_(splitter),
       header_(new QWidget(this)),
       collapse_(Button(QStringLiteral("<<"), {}, QStringLiteral("SpeedButton1"), header_)),
-      previous_(Button(QStringLiteral("<"), QStringLiteral("Poprzedni arkusz"), QStringLiteral("previousSheet"), header_)),
-      next_(Button(QStringLiteral(">"), QStringLiteral("Następny arkusz"), QStringLiteral("nextSheet"), header_)),
+      previous_(Button(QStringLiteral("<"), QStringLiteral("Poprzedni arkusz"),
+                       QStringLiteral("previousSheet"), header_)),
+      next_(Button(QStringLiteral(">"), QStringLiteral("Następny arkusz"), QStringLiteral("nextSheet"),
+                   header_)),
       tree_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("navigationPanel"));
     tree_->setObjectName(QStringLiteral("tv1"));

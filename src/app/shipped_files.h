@@ -14,7 +14,9 @@ public:
     QString Template() const { return Path(QStringLiteral("empty.spf")); }
     QString Introduction() const { return Path(QStringLiteral("Informacja wstępna.html")); }
     QString Help() const { return Path(QStringLiteral("Pomoc.html")); }
-    QString StandardStatement() const { return Path(QStringLiteral("Standardowe sprawozdanie finansowe.fodt")); }
+    QString StandardStatement() const {
+        return Path(QStringLiteral("Standardowe sprawozdanie finansowe.fodt"));
+    }
 
 private:
     QString Path(const QString& name) const { return dir_ + QLatin1Char('/') + name; }

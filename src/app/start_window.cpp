@@ -24,7 +24,8 @@ QPushButton* ChoiceButton(const QString& caption, const QString& name, QWidget* 
 }
 
 QLabel* Link(const QString& caption, const char* address, QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(QString::fromUtf8(address), caption), parent);
+    auto* label =
+        new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(QString::fromUtf8(address), caption), parent);
     label->setTextFormat(Qt::RichText);
     return label;
 }
@@ -38,8 +39,10 @@ StartWindow::StartWindow(UrlOpener openUrl, std::function<void()> showHelp, QWid
     // Window-modal, so that the help window opened from here stays usable.
     setWindowModality(Qt::WindowModal);
 
-    auto* fresh = ChoiceButton(QStringLiteral("Nowe sprawozdanie finansowe"), QStringLiteral("newButton"), this);
-    auto* open = ChoiceButton(QStringLiteral("Otwórz plik sprawozdania..."), QStringLiteral("openButton"), this);
+    auto* fresh =
+        ChoiceButton(QStringLiteral("Nowe sprawozdanie finansowe"), QStringLiteral("newButton"), this);
+    auto* open =
+        ChoiceButton(QStringLiteral("Otwórz plik sprawozdania..."), QStringLiteral("openButton"), this);
     lastButton_ = ChoiceButton(QStringLiteral("Ostatnio otwierany plik"), QStringLiteral("lastButton"), this);
     auto* help = ChoiceButton(QStringLiteral("Spis treści pomocy"), QStringLiteral("helpButton"), this);
     connect(fresh, &QPushButton::clicked, this, [this] { Pick(StartChoice::NewDocument); });
@@ -48,7 +51,8 @@ StartWindow::StartWindow(UrlOpener openUrl, std::function<void()> showHelp, QWid
     connect(help, &QPushButton::clicked, this, [showHelp] { showHelp(); });
 
     auto* maker = Link(QStringLiteral("Strona producenta"), kMakerWebAddress, this);
-    auto* partner = Link(QStringLiteral("Strona firmy ") + QString::fromUtf8(kPartnerName), kPartnerWebAddress, this);
+    auto* partner =
+        Link(QStringLiteral("Strona firmy ") + QString::fromUtf8(kPartnerName), kPartnerWebAddress, this);
     for (QLabel* link : {maker, partner})
         connect(link, &QLabel::linkActivated, this, [openUrl](const QString& url) { openUrl(QUrl(url)); });
 
@@ -94,10 +98,12 @@ void StartWindow::paintEvent(QPaintEvent* event) {
     title.setPointSize(title.pointSize() + 9);
     title.setBold(true);
     painter.setFont(title);
-    painter.drawText(QRect(30, 18, width() - 60, 50), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(kProductName));
+    painter.drawText(QRect(30, 18, width() - 60, 50), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromUtf8(kProductName));
     QFont small = font();
     painter.setFont(small);
-    painter.drawText(QRect(30, 68, width() - 60, 24), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(kVersionText));
+    painter.drawText(QRect(30, 68, width() - 60, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromUtf8(kVersionText));
     painter.setPen(QColor(22, 64, 120));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     QDialog::paintEvent(event);

@@ -11,7 +11,8 @@ namespace {
 const QString kFilter = QStringLiteral("Plik Sprawozdania finansowego (*.spf)");
 const QString kExtension = QStringLiteral("spf");
 
-QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder, const QString& proposed) {
+QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder,
+                      const QString& proposed) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setNameFilter(kFilter);
@@ -32,8 +33,8 @@ QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
 }  // namespace
 
 Answer DialogPrompts::AskYesNoCancel(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                    parent_);
+    QMessageBox box(QMessageBox::Question, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     // The captions are the program's own, whatever translations the platform has.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Tak"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));

@@ -27,7 +27,8 @@ Command MakeRecalcCommand() {
             "recalc FILE -o OUT [--passes N]",
             "Loads FILE, runs the workbook recalculation (two passes over every sheet) N times,\n"
             "1 by default, and writes OUT as the application saves.",
-            {{"-o", "OUT", "the document to write"}, {"--passes", "N", "how many workbook recalculations, 0 to 1000"}},
+            {{"-o", "OUT", "the document to write"},
+             {"--passes", "N", "how many workbook recalculations, 0 to 1000"}},
             1,
             1,
             &RunRecalc};

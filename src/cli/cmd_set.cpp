@@ -48,7 +48,8 @@ Assignment ReadAssignment(const Workbook& wb, const std::string& path, const std
     a.row = ref.row;
     const Grid& grid = *wb.Sheets[static_cast<size_t>(a.sheet)].Grid;
     if (!grid.Contains(a.col, a.row)) throw Failure(path + ": " + a.cellName + " lies outside its sheet");
-    if (!CellMayBeEdited(grid, a.col, a.row)) throw Failure(path + ": " + a.cellName + " does not accept typing");
+    if (!CellMayBeEdited(grid, a.col, a.row))
+        throw Failure(path + ": " + a.cellName + " does not accept typing");
     return a;
 }
 
@@ -73,7 +74,8 @@ int RunSet(const Invocation& inv) {
     for (const Assignment& a : assignments) {
         TSheet& sheet = wb.Sheets[static_cast<size_t>(a.sheet)];
         entry.StartEditing(wb, *sheet.Grid, a.col, a.row);
-        const CellEntryOutcome outcome = entry.FinishEditing(wb, sheet.GridName, *sheet.Grid, a.col, a.row, a.text, true);
+        const CellEntryOutcome outcome =
+            entry.FinishEditing(wb, sheet.GridName, *sheet.Grid, a.col, a.row, a.text, true);
         // What the deferred timer runs after the edit.
         if (outcome.recalcRequested) recalc.RecalculateSheet(a.sheet);
     }

@@ -13,13 +13,8 @@ namespace {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        MakeDumpCommand(),
-        MakeHeaderCommand(),
-        MakeResaveCommand(),
-        MakeExprCommand(),
-        MakeEvalCommand(),
-        MakeRecalcCommand(),
-        MakeSetCommand(),
+        MakeDumpCommand(), MakeHeaderCommand(), MakeResaveCommand(), MakeExprCommand(),
+        MakeEvalCommand(), MakeRecalcCommand(), MakeSetCommand(),
     };
     return commands;
 }

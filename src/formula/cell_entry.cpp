@@ -11,8 +11,8 @@ std::string CellEntry::StartEditing(const Workbook& workbook, const Grid& grid, 
     return editStartText_;
 }
 
-CellEntryOutcome CellEntry::FinishEditing(Workbook& workbook, const std::string& sheetName, Grid& grid, int col,
-                                          int row, const std::string& text, bool autoRecalc) {
+CellEntryOutcome CellEntry::FinishEditing(Workbook& workbook, const std::string& sheetName, Grid& grid,
+                                          int col, int row, const std::string& text, bool autoRecalc) {
     CellEntryOutcome outcome;
     if (!grid.Contains(col, row)) return outcome;
     Cell& cell = grid.At(col, row);

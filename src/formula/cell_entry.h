@@ -21,8 +21,8 @@ public:
     std::string StartEditing(const Workbook& workbook, const Grid& grid, int col, int row);
 
     // The end-of-editing rule for the cell (col, row) of the sheet sheetName.
-    CellEntryOutcome FinishEditing(Workbook& workbook, const std::string& sheetName, Grid& grid, int col, int row,
-                                   const std::string& text, bool autoRecalc);
+    CellEntryOutcome FinishEditing(Workbook& workbook, const std::string& sheetName, Grid& grid, int col,
+                                   int row, const std::string& text, bool autoRecalc);
 
     const std::string& EditStartText() const { return editStartText_; }
 

@@ -28,7 +28,8 @@ void DependantOrder::Walk(const Workbook& workbook) {
     // reversed finishing order calculates readers after what they read.
     while (!stack_.empty()) {
         Frame& top = stack_.back();
-        const Cell& cell = workbook.Sheets[static_cast<size_t>(top.cell.sheet)].Grid->At(top.cell.col, top.cell.row);
+        const Cell& cell =
+            workbook.Sheets[static_cast<size_t>(top.cell.sheet)].Grid->At(top.cell.col, top.cell.row);
         const std::vector<TReference>* refs = cell.Props ? &cell.Props->Ref : nullptr;
         if (!refs || top.nextRef >= refs->size()) {
             if (!top.start) order_.push_back(top.cell);
@@ -46,7 +47,8 @@ void DependantOrder::Walk(const Workbook& workbook) {
 }
 
 const std::vector<CalculatedCell>& DependantOrder::Collect(const Workbook& workbook,
-                                                           const std::vector<CalculatedCell>& starts, Starts again) {
+                                                           const std::vector<CalculatedCell>& starts,
+                                                           Starts again) {
     RefreshMarks(workbook);
     if (++generation_ == 0) {  // wrapped: forget every old mark
         for (auto& marks : marks_) std::fill(marks.begin(), marks.end(), 0);

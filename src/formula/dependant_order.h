@@ -23,8 +23,8 @@ public:
     // other cells. Editable cells are never calculated and pass nothing on,
     // so the walk stops at them; so it does at cells outside their sheet and
     // at dependants of a sheet that is gone.
-    const std::vector<CalculatedCell>& Collect(const Workbook& workbook, const std::vector<CalculatedCell>& starts,
-                                               Starts again);
+    const std::vector<CalculatedCell>& Collect(const Workbook& workbook,
+                                               const std::vector<CalculatedCell>& starts, Starts again);
 
 private:
     struct Frame {

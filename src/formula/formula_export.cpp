@@ -12,8 +12,9 @@ std::string FormulaForExport(const Workbook& workbook, const Clock& clock, std::
     // FIRMA, OSOBA, PLN and DZISIAJROK stay as written (DZISIAJ still takes
     // the first seven letters of DZISIAJROK).
     static constexpr const char* kReplaced[] = {
-        "ROKAPLN", "ROKA", "ROKB", "POCZOKRESUSHORT", "POCZOKRESU", "KONIECOKRESUSHORT", "KONIECOKRESU",
-        "MIASTO", "DZISIAJ", "PODATEK", "AKCJE1", "AKCJE2", "AKCJE3"};
+        "ROKAPLN",      "ROKA",   "ROKB",    "POCZOKRESUSHORT", "POCZOKRESU", "KONIECOKRESUSHORT",
+        "KONIECOKRESU", "MIASTO", "DZISIAJ", "PODATEK",         "AKCJE1",     "AKCJE2",
+        "AKCJE3"};
     for (const char* name : kReplaced) {
         if (FindIgnoreCase(f, name) == std::string::npos) continue;
         f = ReplaceAllIgnoreCase(f, name, GeneralDataIdentifier(workbook, clock, name)->text);

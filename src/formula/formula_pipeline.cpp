@@ -145,7 +145,8 @@ std::string CallValue(EvaluationContext& context, std::string_view call, int she
         // A bare group: the calls inside it are reduced first like every
         // other call, so that RANGE reaches the engine as a number and not
         // as a text that "+" would join to its neighbour.
-        const std::string_view inner = call.size() >= 2 ? call.substr(1, call.size() - 2) : std::string_view();
+        const std::string_view inner =
+            call.size() >= 2 ? call.substr(1, call.size() - 2) : std::string_view();
         std::string group(1, '(');
         group += ExpandCalls(context, inner, sheet);
         group += ')';
@@ -159,7 +160,8 @@ std::string CallValue(EvaluationContext& context, std::string_view call, int she
     } else {
         h.assign(name).append("(");
         const size_t argsEnd = call.size() - 1;  // the closing ")" is dropped
-        const std::string_view args = argsEnd > open ? call.substr(open + 1, argsEnd - open - 1) : std::string_view();
+        const std::string_view args =
+            argsEnd > open ? call.substr(open + 1, argsEnd - open - 1) : std::string_view();
         std::string joined;
         bool any = false;
         for (const std::string_view piece : SplitOutside(args, ',')) {
@@ -199,7 +201,8 @@ std::string ArgumentText(EvaluationContext& context, std::string_view piece, int
     if (last.col < first.col || last.row < first.row) return {};
     // Every cell of the range is read, so a range reaching outside its sheet
     // fails anyway; failing here keeps a typo from expanding into millions of cells.
-    if (rangeSheet < 0 || rangeSheet >= static_cast<int>(wb.Sheets.size())) throw FormulaError("no sheet for range");
+    if (rangeSheet < 0 || rangeSheet >= static_cast<int>(wb.Sheets.size()))
+        throw FormulaError("no sheet for range");
     const Grid* grid = wb.Sheets[static_cast<size_t>(rangeSheet)].Grid.get();
     if (!grid || !grid->Contains(first.col, first.row) || !grid->Contains(last.col, last.row))
         throw FormulaError("range outside the sheet");

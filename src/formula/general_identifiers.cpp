@@ -11,13 +11,15 @@ IdentifierValue Integer(int64_t value) { return {true, value, std::to_string(val
 
 // With the period option ticked the entered period text replaces the year wording.
 IdentifierValue Period(const Workbook& wb, bool current, const std::string& otherwise) {
-    if (wb.General.OkresInnyNizRok) return Text(current ? wb.General.OkresBiezacy : wb.General.OkresPoprzedni);
+    if (wb.General.OkresInnyNizRok)
+        return Text(current ? wb.General.OkresBiezacy : wb.General.OkresPoprzedni);
     return Text(otherwise);
 }
 
 }  // namespace
 
-std::optional<IdentifierValue> GeneralDataIdentifier(const Workbook& wb, const Clock& clock, std::string_view name) {
+std::optional<IdentifierValue> GeneralDataIdentifier(const Workbook& wb, const Clock& clock,
+                                                     std::string_view name) {
     const std::string year = std::to_string(wb.Header.RokBiezacy);
     const std::string previous = std::to_string(wb.Header.RokBiezacy - 1);
     if (name == "ROKA" || name == "ROKAPLN") return Period(wb, true, year);

@@ -15,7 +15,7 @@ namespace spf {
 struct IdentifierValue {
     bool isInteger = false;  // PODATEK and AKCJE1..3 are Integer nodes, the rest texts
     int64_t integer = 0;
-    std::string text;        // for integers their decimal text
+    std::string text;  // for integers their decimal text
 };
 
 // name in upper case; nothing for a name that is not a general-data identifier.

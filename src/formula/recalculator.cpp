@@ -44,7 +44,8 @@ private:
 
 bool Recalculator::ValidSheet(int sheet) const {
     const Workbook& wb = context_.workbook();
-    return sheet >= 0 && sheet < static_cast<int>(wb.Sheets.size()) && wb.Sheets[static_cast<size_t>(sheet)].Grid;
+    return sheet >= 0 && sheet < static_cast<int>(wb.Sheets.size()) &&
+           wb.Sheets[static_cast<size_t>(sheet)].Grid;
 }
 
 bool Recalculator::CalculateOne(int sheet, int col, int row) {
@@ -116,7 +117,8 @@ void Recalculator::SheetLoop(int sheet) {
 bool Recalculator::RecalculateSheet(int sheet) {
     if (!ValidSheet(sheet)) return false;
     try {
-        if (context_.workbook().Sheets[static_cast<size_t>(sheet)].GridName.find("Wskazniki") != std::string::npos) {
+        if (context_.workbook().Sheets[static_cast<size_t>(sheet)].GridName.find("Wskazniki") !=
+            std::string::npos) {
             RecalculateNamedSheet("AF_Bilans");
             RecalculateNamedSheet("AF_RZiS");
         }

@@ -16,7 +16,8 @@ std::optional<int> ReadInt(std::string_view text) {
 }  // namespace
 
 std::string CellUndoRecord::Format() const {
-    return sheetName + "#" + std::to_string(col) + "#" + std::to_string(row) + "#" + valBefore + "#" + editStartText;
+    return sheetName + "#" + std::to_string(col) + "#" + std::to_string(row) + "#" + valBefore + "#" +
+           editStartText;
 }
 
 std::optional<CellUndoRecord> CellUndoRecord::Parse(std::string_view record) {

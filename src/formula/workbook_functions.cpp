@@ -1,11 +1,11 @@
 #include "formula/workbook_functions.h"
 
 #include "formula/cell_reference.h"
-#include "formula/formula_error.h"
-#include "formula/general_identifiers.h"
 #include "formula/expression/float_checks.h"
 #include "formula/expression/literals.h"
 #include "formula/expression/number_text.h"
+#include "formula/formula_error.h"
+#include "formula/general_identifiers.h"
 #include "model/display_text.h"
 #include "model/text_utils.h"
 
@@ -22,9 +22,11 @@ std::string TRangeExpr::StringValue() const {
         context_.defaultSheet = ref.sheet;
     else
         ref.sheet = context_.defaultSheet;
-    if (ref.sheet < 0 || ref.sheet >= static_cast<int>(wb.Sheets.size())) throw FormulaError("no sheet to read");
+    if (ref.sheet < 0 || ref.sheet >= static_cast<int>(wb.Sheets.size()))
+        throw FormulaError("no sheet to read");
     TSheet& sheet = wb.Sheets[static_cast<size_t>(ref.sheet)];
-    if (!sheet.Grid || !sheet.Grid->Contains(ref.col, ref.row)) throw FormulaError("reference outside the sheet");
+    if (!sheet.Grid || !sheet.Grid->Contains(ref.col, ref.row))
+        throw FormulaError("reference outside the sheet");
 
     Cell& cell = sheet.Grid->At(ref.col, ref.row);
     std::string value;
@@ -62,7 +64,8 @@ std::string TZaokrExpr::StringValue() const {
 }
 
 expr::IdentifierResolver EG4IDFunc(EvaluationContext& context) {
-    return [&context](const std::string& name, std::unique_ptr<expr::TParameterList> parameters) -> expr::ValueRef {
+    return [&context](const std::string& name,
+                      std::unique_ptr<expr::TParameterList> parameters) -> expr::ValueRef {
         if (name == "RANGE") return std::make_shared<TRangeExpr>(context, std::move(parameters));
         if (name == "SUM") return std::make_shared<TSumExpr>(std::move(parameters));
         if (name == "ZAOKR") return std::make_shared<TZaokrExpr>(std::move(parameters));

@@ -35,11 +35,17 @@ std::optional<double> ParseCommaNumber(std::string_view text) {
     std::string c_form;  // the same number with "." for strtod
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) c_form.push_back(text[i++]);
     size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) { c_form.push_back(text[i++]); ++digits; }
+    while (i < text.size() && IsDigit(text[i])) {
+        c_form.push_back(text[i++]);
+        ++digits;
+    }
     if (i < text.size() && text[i] == ',') {
         c_form.push_back('.');
         ++i;
-        while (i < text.size() && IsDigit(text[i])) { c_form.push_back(text[i++]); ++digits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            c_form.push_back(text[i++]);
+            ++digits;
+        }
     }
     if (digits == 0) return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -47,7 +53,10 @@ std::optional<double> ParseCommaNumber(std::string_view text) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) c_form.push_back(text[i++]);
         size_t expDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) { c_form.push_back(text[i++]); ++expDigits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            c_form.push_back(text[i++]);
+            ++expDigits;
+        }
         if (expDigits == 0) return std::nullopt;
     }
     if (i != text.size()) return std::nullopt;
@@ -61,7 +70,8 @@ std::optional<double> ParseCommaNumber(std::string_view text) {
 
 std::string FormatHundredths(int64_t hundredths) {
     const bool negative = hundredths < 0;
-    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
+    const uint64_t magnitude =
+        negative ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
     std::string out = negative ? "-" : "";
     out += std::to_string(magnitude / 100);
     out += ',';

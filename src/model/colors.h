@@ -5,9 +5,9 @@
 
 namespace spf {
 
-constexpr int32_t kSheetColor = 15398909;   // red 253, green 247, blue 234
-constexpr int32_t kInputColor = 16777215;   // white
-constexpr int32_t kPurpleColor = 8388736;   // red 128, green 0, blue 128
+constexpr int32_t kSheetColor = 15398909;  // red 253, green 247, blue 234
+constexpr int32_t kInputColor = 16777215;  // white
+constexpr int32_t kPurpleColor = 8388736;  // red 128, green 0, blue 128
 constexpr int32_t kBlackColor = 0;
 
 constexpr int32_t MakeColor(int r, int g, int b) { return r | (g << 8) | (b << 16); }

@@ -43,7 +43,8 @@ void Grid::DeleteRow(int row) {
 void Grid::WriteHeaders() {
     for (int c = 1; c < columns_ && !cells_.empty(); ++c)
         cells_[0][static_cast<size_t>(c)].Cells = std::string(1, static_cast<char>(64 + c));
-    for (int r = 1; r < Rows() && columns_ > 0; ++r) cells_[static_cast<size_t>(r)][0].Cells = std::to_string(r);
+    for (int r = 1; r < Rows() && columns_ > 0; ++r)
+        cells_[static_cast<size_t>(r)][0].Cells = std::to_string(r);
 }
 
 }  // namespace spf

@@ -43,9 +43,7 @@ public:
     void InsertRow(int before);
     void DeleteRow(int row);
 
-    bool Contains(int col, int row) const {
-        return col >= 0 && row >= 0 && col < columns_ && row < Rows();
-    }
+    bool Contains(int col, int row) const { return col >= 0 && row >= 0 && col < columns_ && row < Rows(); }
     Cell& At(int col, int row) { return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)]; }
     const Cell& At(int col, int row) const {
         return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];

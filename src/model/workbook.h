@@ -16,8 +16,8 @@ public:
     std::vector<TSheet> Sheets;
     DocumentHeader Header;
     GeneralData General;
-    int LangID = 0;                 // 0 Polish (Text1), 1 English (Text2)
-    std::set<int> NotesSelection;   // ticked entries, stored as Chckd keys
+    int LangID = 0;                // 0 Polish (Text1), 1 English (Text2)
+    std::set<int> NotesSelection;  // ticked entries, stored as Chckd keys
     std::string FileName;
     bool Saved = true;
     bool DocumentOpen = false;

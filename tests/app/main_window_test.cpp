@@ -2,9 +2,9 @@
 // questions, enabling, navigation and the note selection, the settings.
 #include <QAction>
 #include <QCheckBox>
-#include <QLabel>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedWidget>
@@ -198,7 +198,8 @@ void MainWindowTest::unsavedChangesQuestion_data() {
     QTest::addColumn<bool>("written");    // the first document reached a file
     QTest::newRow("yes, saved under a name") << Answer::Yes << QStringLiteral("zapisany.spf") << true << true;
     QTest::newRow("yes, save dialog cancelled") << Answer::Yes << QString() << false << false;
-    QTest::newRow("yes, save failed") << Answer::Yes << QStringLiteral("brak/folderu/zapisany.spf") << false << false;
+    QTest::newRow("yes, save failed")
+        << Answer::Yes << QStringLiteral("brak/folderu/zapisany.spf") << false << false;
     QTest::newRow("no") << Answer::No << QString() << true << false;
     QTest::newRow("cancel") << Answer::Cancel << QString() << false << false;
 }
@@ -296,7 +297,8 @@ void MainWindowTest::newDocumentFromTheTemplateAsksForAName() {
     auto w = OpenedWindow(bed);
     w->commands().nowy->trigger();
     QVERIFY(w->workbook().DocumentOpen);
-    QCOMPARE(QFileInfo(QString::fromStdString(w->workbook().FileName)).fileName(), QStringLiteral("empty.spf"));
+    QCOMPARE(QFileInfo(QString::fromStdString(w->workbook().FileName)).fileName(),
+             QStringLiteral("empty.spf"));
     QVERIFY(!w->document().HasName());
     QVERIFY(w->document().SaveDialogName().isEmpty());
     w->commands().zapisz->trigger();
@@ -309,7 +311,8 @@ void MainWindowTest::menusFollowTheOpenDocument() {
     auto w = bed.Window();
     const auto check = [&](bool open) {
         QCOMPARE(w->workbook().DocumentOpen, open);
-        for (QMenu* menu : w->commands().documentMenus) QVERIFY2(menu->isEnabled() == open, qPrintable(menu->objectName()));
+        for (QMenu* menu : w->commands().documentMenus)
+            QVERIFY2(menu->isEnabled() == open, qPrintable(menu->objectName()));
         QCOMPARE(w->commands().toolZapisz->isEnabled(), open);
         QCOMPARE(w->commands().toolDrukuj->isEnabled(), open);
         QCOMPARE(w->commands().toolDaneOgolne->isEnabled(), open);
@@ -345,13 +348,15 @@ void MainWindowTest::noteDeselectionAppliesAtTheNextNavigation() {
     QVERIFY(!w->workbook().Saved);
     // Nothing else moves until the user navigates.
     QCOMPARE(static_cast<int>(w->navigator().Tree().nodes.size()), nodes);
-    QCOMPARE(w->workbook().Sheets[static_cast<size_t>(SheetIndex(*w, "nota_03"))].NoteLabel, std::string("Nota 3"));
+    QCOMPARE(w->workbook().Sheets[static_cast<size_t>(SheetIndex(*w, "nota_03"))].NoteLabel,
+             std::string("Nota 3"));
 
     w->commands().jumps[2].first->trigger();  // "Aktywa"
     QVERIFY(!w->navigator().NotesSelectionChanged());
     QCOMPARE(static_cast<int>(w->navigator().Tree().nodes.size()), nodes - 1);
     QVERIFY(tree->findItems(QStringLiteral("Nota 3"), Qt::MatchExactly | Qt::MatchRecursive).size() == 1);
-    QCOMPARE(w->workbook().Sheets[static_cast<size_t>(SheetIndex(*w, "nota_03"))].NoteLabel, std::string("Nota 2"));
+    QCOMPARE(w->workbook().Sheets[static_cast<size_t>(SheetIndex(*w, "nota_03"))].NoteLabel,
+             std::string("Nota 2"));
     QVERIFY(!w->view(second)->isEnabled());
     QCOMPARE(w->workbook().FindGrid("Aktywa")->At(3, 23).Cells, std::string("14"));  // nota_15 moved up
     // The user still lands where he asked to go.
@@ -483,8 +488,9 @@ void MainWindowTest::aboutIconSwitchesTheWorkLog() {
     w->document().Load(second);
     about.ToggleMonitoring();
     QVERIFY(!w->workLog().Monitoring());
-    QCOMPARE(bed.prompts.informations, (QStringList{QStringLiteral("Uruchomiono monitorowanie pracy programu"),
-                                                    QStringLiteral("Zaprzestano monitorowania pracy programu")}));
+    QCOMPARE(bed.prompts.informations,
+             (QStringList{QStringLiteral("Uruchomiono monitorowanie pracy programu"),
+                          QStringLiteral("Zaprzestano monitorowania pracy programu")}));
     QFile log(QString::fromStdString(w->workLog().Path()));
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(log.readAll());
@@ -502,7 +508,8 @@ void MainWindowTest::shippedDocumentsOpenThroughTheDesktop() {
     QCOMPARE(bed.openedUrls.size(), 1);
     const QString copy = bed.openedUrls.front().toLocalFile();
     QVERIFY(QFileInfo::exists(copy));
-    QVERIFY(copy != QDir(bed.ProgramDir()).filePath(QStringLiteral("Standardowe sprawozdanie finansowe.fodt")));
+    QVERIFY(copy !=
+            QDir(bed.ProgramDir()).filePath(QStringLiteral("Standardowe sprawozdanie finansowe.fodt")));
     QFile::remove(copy);
     w->commands().spisTresci->trigger();
     QVERIFY(bed.prompts.errors.isEmpty());

@@ -17,9 +17,7 @@ struct Address {
 };
 
 // "E42" -> (5, 42); one column letter is all the fixtures need.
-inline Address At(const std::string& address) {
-    return {address[0] - 'A' + 1, std::stoi(address.substr(1))};
-}
+inline Address At(const std::string& address) { return {address[0] - 'A' + 1, std::stoi(address.substr(1))}; }
 
 class FixtureBook {
 public:
@@ -75,7 +73,9 @@ public:
         const Cell& cell = C(sheet, address);
         return cell.Props ? cell.Props->Val : std::string();
     }
-    std::string Shown(const std::string& sheet, const std::string& address) { return C(sheet, address).Cells; }
+    std::string Shown(const std::string& sheet, const std::string& address) {
+        return C(sheet, address).Cells;
+    }
 
     void Calculate(const std::string& sheet, const std::string& address) {
         const Address a = At(address);

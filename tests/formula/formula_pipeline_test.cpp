@@ -126,10 +126,41 @@ TEST_F(FormulaPipeline, HostileNestingFailsInsteadOfExhaustingTheStack) {
 // Texts made of the pieces formulas are built from, in random order: the
 // pipeline must give a value or "###" for each, never crash or hang.
 TEST_F(FormulaPipeline, SurvivesRandomTexts) {
-    const std::vector<std::string> pieces = {
-        "RANGE('A!B5')", "RANGE('Pasywa!D6')", "RANGE('1,4,6')", "RANGE('", "')", "RANGE(", "SUM(", "IF(",
-        "ZAOKR(", "(", ")", ",", ":", "+", "-", "*", "/", "=", "<", "'", "7", "0", "1.5", "12,5", "ROKA",
-        "PODATEK", "Opcje!", "TRUE", " ", "DIV", "$F", "e", "!", "A1", "99999999999999999999"};
+    const std::vector<std::string> pieces = {"RANGE('A!B5')",
+                                             "RANGE('Pasywa!D6')",
+                                             "RANGE('1,4,6')",
+                                             "RANGE('",
+                                             "')",
+                                             "RANGE(",
+                                             "SUM(",
+                                             "IF(",
+                                             "ZAOKR(",
+                                             "(",
+                                             ")",
+                                             ",",
+                                             ":",
+                                             "+",
+                                             "-",
+                                             "*",
+                                             "/",
+                                             "=",
+                                             "<",
+                                             "'",
+                                             "7",
+                                             "0",
+                                             "1.5",
+                                             "12,5",
+                                             "ROKA",
+                                             "PODATEK",
+                                             "Opcje!",
+                                             "TRUE",
+                                             " ",
+                                             "DIV",
+                                             "$F",
+                                             "e",
+                                             "!",
+                                             "A1",
+                                             "99999999999999999999"};
     std::mt19937 random(20040101);
     for (int i = 0; i < 3000; ++i) {
         std::string formula = "=";

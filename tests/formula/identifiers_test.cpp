@@ -1,12 +1,11 @@
 // The general-data identifiers, in formulas and in the export form.
-#include "formula/general_identifiers.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "fixture_book.h"
 #include "formula/formula_export.h"
+#include "formula/general_identifiers.h"
 
 namespace spf::test {
 namespace {

@@ -7,8 +7,8 @@ namespace {
 
 struct AmountCase {
     const char* typed;
-    const char* text;   // expected grid text, "" when refused
-    const char* val;    // expected Val afterwards
+    const char* text;  // expected grid text, "" when refused
+    const char* val;   // expected Val afterwards
 };
 
 TEST(FormatujLiczbe, NormalisesTypedAmounts) {
@@ -17,7 +17,7 @@ TEST(FormatujLiczbe, NormalisesTypedAmounts) {
         {"1.234.567.89", "1234567,89", "123456789"},
         {"12.5", "12,50", "1250"},
         {"-0,05", "-0,05", "-5"},
-        {"0,125", "0,12", "12"},       // halves go to the even hundredth
+        {"0,125", "0,12", "12"},  // halves go to the even hundredth
         {"0,135", "0,14", "14"},
         {"1,5E3", "1500,00", "150000"},
         {"+7", "7,00", "700"},

@@ -37,8 +37,9 @@ TEST(AnalysisVariants, ReadTheVariantThatIsFilled) {
         ClearInputs(wb, v.cleared);
         ASSERT_TRUE(RecalculateToRest(wb));
         for (auto [af, year] : {std::pair{3, 4}, std::pair{5, 5}}) {
-            const int64_t revenue = v.revenue ? Amount(wb, v.filled, year, v.revenue)
-                                              : Amount(wb, v.filled, year, 7) + Amount(wb, v.filled, year, 10);
+            const int64_t revenue = v.revenue
+                                        ? Amount(wb, v.filled, year, v.revenue)
+                                        : Amount(wb, v.filled, year, 7) + Amount(wb, v.filled, year, 10);
             EXPECT_EQ(Amount(wb, "AF_RZiS", af, 7), revenue);
             EXPECT_EQ(Amount(wb, "AF_RZiS", af, 19), Amount(wb, v.filled, year, v.profitOnSales));
             EXPECT_EQ(Amount(wb, "AF_RZiS", af, 29), Amount(wb, v.filled, year, v.operatingProfit));

@@ -60,8 +60,10 @@ TEST_F(ExampleStatement, CashFlowsEndOnTheBalanceSheetCash) {
         EXPECT_EQ(A("Przeplywy_mb", c, 60), A("Aktywa", c, 73)) << "column " << c;
         EXPECT_EQ(A("Przeplywy_mp", c, 63), A("Aktywa", c, 73)) << "column " << c;
         // The flows of each year add up to the change of cash.
-        EXPECT_EQ(A("Przeplywy_mb", c, 59) + A("Przeplywy_mb", c, 56), A("Przeplywy_mb", c, 60)) << "column " << c;
-        EXPECT_EQ(A("Przeplywy_mp", c, 62) + A("Przeplywy_mp", c, 59), A("Przeplywy_mp", c, 63)) << "column " << c;
+        EXPECT_EQ(A("Przeplywy_mb", c, 59) + A("Przeplywy_mb", c, 56), A("Przeplywy_mb", c, 60))
+            << "column " << c;
+        EXPECT_EQ(A("Przeplywy_mp", c, 62) + A("Przeplywy_mp", c, 59), A("Przeplywy_mp", c, 63))
+            << "column " << c;
         EXPECT_EQ(A("Przeplywy_mb", c, 57), A("Przeplywy_mb", c, 56)) << "column " << c;
         EXPECT_EQ(A("Przeplywy_mp", c, 60), A("Przeplywy_mp", c, 59)) << "column " << c;
     }
@@ -118,8 +120,9 @@ TEST_F(ExampleStatement, ShowsNoFailedFormula) {
                 const std::string where = s.GridName + " " + char('A' + c - 1) + std::to_string(r);
                 EXPECT_NE(p->Val, "###") << where;
                 if (p->Val != "\u2013") continue;
-                const bool zeroDenominator = (s.GridName == "AF_RZiS" && (c == 6 || A("AF_RZiS", 5, r) == 0)) ||
-                                             (s.GridName == "AF_Wskazniki" && c == 7);
+                const bool zeroDenominator =
+                    (s.GridName == "AF_RZiS" && (c == 6 || A("AF_RZiS", 5, r) == 0)) ||
+                    (s.GridName == "AF_Wskazniki" && c == 7);
                 EXPECT_TRUE(zeroDenominator) << where << " fails: " << p->Formula;
             }
         }

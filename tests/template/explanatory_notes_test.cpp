@@ -50,7 +50,8 @@ std::vector<std::string> FailingChecks(const Workbook& wb) {
             for (int c = 3; c < s.Grid->Columns() - 1; ++c) {
                 const TCellProps& p = PropsAt(wb, s.GridName, c, r);
                 if (!p.Formula.empty() && p.Val != "0")
-                    failing.push_back(s.GridName + " " + char('A' + c - 1) + std::to_string(r) + " = " + p.Val);
+                    failing.push_back(s.GridName + " " + char('A' + c - 1) + std::to_string(r) + " = " +
+                                      p.Val);
             }
         }
     }
@@ -81,27 +82,20 @@ TEST(ExplanatoryNotes, CheckRowsShowAFigureTypedOnOneSideOnly) {
         int col;
         int row;
     } cases[] = {
-        {{"RZiS_p", D, 7, "2400100"}, "nota_01", D, 11},
-        {{"RZiS_p", E, 7, "2100100"}, "nota_01a", E, 12},
-        {{"RZiS_p", D, 10, "900100"}, "nota_02", D, 15},
-        {{"RZiS_k", D, 11, "1953100"}, "nota_03", D, 20},
-        {{"RZiS_p", E, 25, "6100"}, "nota_04", E, 21},
-        {{"RZiS_p", D, 29, "6100"}, "nota_05", D, 20},
-        {{"Aktywa", D, 9, "18100"}, "nota_12", E, 36},
-        {{"Aktywa", D, 14, "620100"}, "nota_13", D, 46},
-        {{"Aktywa", D, 56, "410100"}, "nota_17", E, 33},
-        {{"Aktywa", E, 74, "88100"}, "nota_19", E, 16},
-        {{"Aktywa", D, 39, "6100"}, "nota_20", D, 31},
-        {{"Pasywa", D, 23, "10100"}, "nota_21", E, 28},
-        {{"Pasywa", E, 17, "7100"}, "nota_21a", 3, 14},
-        {{"Pasywa", D, 27, "260100"}, "nota_23", E, 29},
-        {{"Pasywa", E, 38, "155100"}, "nota_24a", E, 14},
-        {{"Przeplywy_mp", D, 10, "100"}, "nota_28", D, 14},
+        {{"RZiS_p", D, 7, "2400100"}, "nota_01", D, 11},  {{"RZiS_p", E, 7, "2100100"}, "nota_01a", E, 12},
+        {{"RZiS_p", D, 10, "900100"}, "nota_02", D, 15},  {{"RZiS_k", D, 11, "1953100"}, "nota_03", D, 20},
+        {{"RZiS_p", E, 25, "6100"}, "nota_04", E, 21},    {{"RZiS_p", D, 29, "6100"}, "nota_05", D, 20},
+        {{"Aktywa", D, 9, "18100"}, "nota_12", E, 36},    {{"Aktywa", D, 14, "620100"}, "nota_13", D, 46},
+        {{"Aktywa", D, 56, "410100"}, "nota_17", E, 33},  {{"Aktywa", E, 74, "88100"}, "nota_19", E, 16},
+        {{"Aktywa", D, 39, "6100"}, "nota_20", D, 31},    {{"Pasywa", D, 23, "10100"}, "nota_21", E, 28},
+        {{"Pasywa", E, 17, "7100"}, "nota_21a", 3, 14},   {{"Pasywa", D, 27, "260100"}, "nota_23", E, 29},
+        {{"Pasywa", E, 38, "155100"}, "nota_24a", E, 14}, {{"Przeplywy_mp", D, 10, "100"}, "nota_28", D, 14},
         {{"Pasywa", D, 6, "500100"}, "nota_35", F, 18},
     };
     const Workbook before = ExampleWith({});
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.typed.sheet) + " " + char('A' + c.typed.col - 1) + std::to_string(c.typed.row));
+        SCOPED_TRACE(std::string(c.typed.sheet) + " " + char('A' + c.typed.col - 1) +
+                     std::to_string(c.typed.row));
         const int64_t typedBefore = Amount(before, c.typed.sheet, c.typed.col, c.typed.row);
         const Workbook wb = ExampleWith({c.typed});
         const int64_t added = Amount(wb, c.typed.sheet, c.typed.col, c.typed.row) - typedBefore;
@@ -116,8 +110,8 @@ TEST(ExplanatoryNotes, OnlyTheSurplusOfExchangeDifferencesReachesTheAccount) {
     EXPECT_EQ(Amount(wb, "nota_07", D, 19), 0);
     EXPECT_EQ(Amount(wb, "nota_08", D, 19), 1420000);
     EXPECT_EQ(Amount(wb, "RZiS_p", D, 38), Amount(wb, "nota_07", D, 20) + Amount(wb, "nota_07", D, 21));
-    EXPECT_EQ(Amount(wb, "RZiS_p", D, 44),
-              1420000 + Amount(wb, "nota_08", D, 20) + Amount(wb, "nota_08", D, 21) + Amount(wb, "nota_08", D, 22));
+    EXPECT_EQ(Amount(wb, "RZiS_p", D, 44), 1420000 + Amount(wb, "nota_08", D, 20) +
+                                               Amount(wb, "nota_08", D, 21) + Amount(wb, "nota_08", D, 22));
     EXPECT_EQ(Amount(wb, "RZiS_k", D, 39), Amount(wb, "RZiS_p", D, 44));
 }
 
@@ -130,8 +124,8 @@ TEST(ExplanatoryNotes, IncomeTaxIsInWholeZlotyAndCarriesTheDeferredTax) {
     EXPECT_EQ(base % 100, 0);
     EXPECT_EQ(Amount(wb, "nota_10", E, 42), base * 19 / 100 / 100 * 100);
     EXPECT_EQ(Amount(wb, "nota_10", E, 43), Amount(before, "nota_10", E, 43) + 100000);
-    EXPECT_EQ(Amount(wb, "nota_10", E, 45), Amount(wb, "nota_10", E, 42) + Amount(wb, "nota_10", E, 43) +
-                                                Amount(wb, "nota_10", E, 44));
+    EXPECT_EQ(Amount(wb, "nota_10", E, 45),
+              Amount(wb, "nota_10", E, 42) + Amount(wb, "nota_10", E, 43) + Amount(wb, "nota_10", E, 44));
     EXPECT_EQ(Amount(wb, "RZiS_p", D, 50), Amount(wb, "nota_10", E, 45));
 }
 
@@ -148,13 +142,16 @@ TEST(ExplanatoryNotes, ALossGoesToItsCoverageNoteAndBearsNoCurrentTax) {
 }
 
 TEST(ExplanatoryNotes, OpeningBalancesAreLastYearsClosing) {
-    const Workbook wb = ExampleWith({{"nota_16", E, 14, "700"}, {"nota_22", E, 13, "900"}, {"nota_20", E, 8, "300"}});
+    const Workbook wb =
+        ExampleWith({{"nota_16", E, 14, "700"}, {"nota_22", E, 13, "900"}, {"nota_20", E, 8, "300"}});
     EXPECT_EQ(Amount(wb, "nota_16", D, 13), Amount(wb, "nota_16", E, 17));
     EXPECT_EQ(Amount(wb, "nota_22", D, 12), Amount(wb, "nota_22", E, 16));
     EXPECT_EQ(Amount(wb, "nota_20", D, 7), Amount(wb, "nota_20", E, 12));
     EXPECT_EQ(Amount(wb, "nota_34", D, 5), Amount(wb, "nota_34", E, 10));
-    EXPECT_EQ(Amount(wb, "nota_14", E, 8), Amount(wb, "nota_22", D, 10)) << "allowances of long-term receivables";
-    EXPECT_EQ(Amount(wb, "nota_17", E, 18), Amount(wb, "nota_22", D, 16)) << "allowances of short-term receivables";
+    EXPECT_EQ(Amount(wb, "nota_14", E, 8), Amount(wb, "nota_22", D, 10))
+        << "allowances of long-term receivables";
+    EXPECT_EQ(Amount(wb, "nota_17", E, 18), Amount(wb, "nota_22", D, 16))
+        << "allowances of short-term receivables";
 }
 
 }  // namespace

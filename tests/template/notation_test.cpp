@@ -37,9 +37,11 @@ TEST(Notation, ShortFormsExpandToStoredReferences) {
 
 TEST(Notation, MalformedShortFormsAreRefused) {
     const FormulaContext context{"S", {{3, 4}}};
-    for (const char* formula : {"=[D7", "=[D]", "=[$x]", "=[7]", "=[Bad Name!D7]", "=[X,[S!D7]", "=[@6]", "=[$-9 7]"})
+    for (const char* formula :
+         {"=[D7", "=[D]", "=[$x]", "=[7]", "=[Bad Name!D7]", "=[X,[S!D7]", "=[@6]", "=[$-9 7]"})
         EXPECT_THROW(ExpandFormula(formula, context, 4), std::invalid_argument) << formula;
-    for (const char* rows : {"9..6", "a", "6..", ""}) EXPECT_THROW(SumFormula(rows, context, 4), std::invalid_argument) << rows;
+    for (const char* rows : {"9..6", "a", "6..", ""})
+        EXPECT_THROW(SumFormula(rows, context, 4), std::invalid_argument) << rows;
 }
 
 class NotationSource : public ::testing::Test {
@@ -58,14 +60,13 @@ constexpr const char* kHead =
     "notecol C\n";
 
 TEST_F(NotationSource, BuildsTheCellsARowDescribes) {
-    const SheetBuild b = BuildSheet(Write(std::string(kHead) +
-                                          "signature\n"
-                                          "merge B2:E2\n"
-                                          "2 b | Tytuł // Title\n"
-                                          "5 b i1 note | Razem // Total | sum 6..7\n"
-                                          "6 add | Pozycja // Item | in | ex 1234,5 -\n"
-                                          "7 | Druga // Second | D: in | E: =[D7]\n"
-                                          "print rows=4..-3 kinds=tn$$\n"),
+    const SheetBuild b = BuildSheet(Write(std::string(kHead) + "signature\n"
+                                                               "merge B2:E2\n"
+                                                               "2 b | Tytuł // Title\n"
+                                                               "5 b i1 note | Razem // Total | sum 6..7\n"
+                                                               "6 add | Pozycja // Item | in | ex 1234,5 -\n"
+                                                               "7 | Druga // Second | D: in | E: =[D7]\n"
+                                                               "print rows=4..-3 kinds=tn$$\n"),
                                     "T");
     const Grid& g = *b.sheet.Grid;
     EXPECT_EQ(g.Columns(), 7);

@@ -20,7 +20,8 @@ bool IsInteger(const std::string& s) {
 }
 
 bool IsCellReference(const std::string& s) {
-    return s.size() >= 2 && std::isalpha(static_cast<unsigned char>(s[0])) && IsInteger(s.substr(1)) && s[1] != '-';
+    return s.size() >= 2 && std::isalpha(static_cast<unsigned char>(s[0])) && IsInteger(s.substr(1)) &&
+           s[1] != '-';
 }
 
 // A negative row counts from the end of the sheet.
@@ -39,7 +40,8 @@ TEST(PrintTable, EverySheetPrintsAndEveryLineParses) {
         ++perSheet[name];
         for (int i : {3, 4, 5, 6}) ASSERT_TRUE(IsInteger(cells[static_cast<size_t>(i)])) << "column " << i;
         for (int i : {7, 11, 15, 16})
-            EXPECT_TRUE(cells[static_cast<size_t>(i)].empty() || IsInteger(cells[static_cast<size_t>(i)])) << "column " << i;
+            EXPECT_TRUE(cells[static_cast<size_t>(i)].empty() || IsInteger(cells[static_cast<size_t>(i)]))
+                << "column " << i;
         for (int i : {1, 2}) {
             const std::string& ref = cells[static_cast<size_t>(i)];
             if (ref.empty()) continue;
@@ -58,12 +60,14 @@ TEST(PrintTable, EverySheetPrintsAndEveryLineParses) {
         if (!cells[7].empty()) {
             const int comment = ResolveRow(std::stoi(cells[7]), g->Rows());
             ASSERT_TRUE(comment > bottom && comment < g->Rows()) << "comment row " << comment;
-            EXPECT_TRUE(StartsWith(PropsAt(wb, name, 2, comment - 1).Text1, "Komentarz")) << "comment row " << comment;
+            EXPECT_TRUE(StartsWith(PropsAt(wb, name, 2, comment - 1).Text1, "Komentarz"))
+                << "comment row " << comment;
         }
         EXPECT_TRUE(cells[12] == "v" || cells[12] == "h" || cells[12] == "n" || cells[12].empty());
         EXPECT_TRUE(cells[13] == "t" || cells[13].empty());
     }
-    for (const std::string& name : CatalogueOrder()) EXPECT_GE(perSheet[name], 1) << name << " has no print range";
+    for (const std::string& name : CatalogueOrder())
+        EXPECT_GE(perSheet[name], 1) << name << " has no print range";
     EXPECT_EQ(perSheet["Noty_d_zm"], 1) << "the equity notes print as one line that the program cuts in five";
 }
 

@@ -12,8 +12,8 @@
 namespace spf::test {
 namespace {
 
-const std::vector<std::string> kStatements = {"RZiS_p", "RZiS_k", "Aktywa", "Pasywa", "Pasywa_kw", "Przeplywy_mb",
-                                              "Przeplywy_mp"};
+const std::vector<std::string> kStatements = {"RZiS_p",    "RZiS_k",       "Aktywa",      "Pasywa",
+                                              "Pasywa_kw", "Przeplywy_mb", "Przeplywy_mp"};
 
 class TemplateContract : public ::testing::Test {
 protected:
@@ -41,7 +41,8 @@ TEST_F(TemplateContract, SheetsHaveMarginsTitlesAndHeadingRow) {
         EXPECT_EQ(g.ColWidths[1], 15);
         EXPECT_EQ(g.ColWidths.back(), 15);
         for (int c = 2; c < g.Columns() - 1; ++c) {
-            EXPECT_LE(s.MinColWidths[static_cast<size_t>(c)], s.MaxColWidths[static_cast<size_t>(c)]) << "column " << c;
+            EXPECT_LE(s.MinColWidths[static_cast<size_t>(c)], s.MaxColWidths[static_cast<size_t>(c)])
+                << "column " << c;
             EXPECT_GT(s.MaxColWidths[static_cast<size_t>(c)], 0) << "column " << c;
         }
         const bool note = StartsWith(s.GridName, "nota_");
@@ -77,7 +78,8 @@ TEST_F(TemplateContract, StatementLinesHaveAmountsInBothYears) {
             EXPECT_EQ(d, e) << name << " row " << r;
             if (d) {
                 ++lines;
-                EXPECT_FALSE(PropsAt(wb(), name, 2, r).Text1.empty()) << name << " row " << r << " has no caption";
+                EXPECT_FALSE(PropsAt(wb(), name, 2, r).Text1.empty())
+                    << name << " row " << r << " has no caption";
             }
         }
         EXPECT_GE(lines, 40) << name;
@@ -105,17 +107,33 @@ TEST_F(TemplateContract, StatementRowsTheOtherSheetsRead) {
         const char* caption;  // the start of its Polish caption
     };
     const Fixed fixed[] = {
-        {"RZiS_p", 49, "K."}, {"RZiS_p", 50, "L."}, {"RZiS_p", 52, "N."},
-        {"RZiS_k", 44, "N."}, {"RZiS_k", 45, "O."}, {"RZiS_k", 47, "R."},
-        {"Aktywa", 42, "I. Zapasy"}, {"Aktywa", 52, "– powyżej 12"}, {"Aktywa", 57, "– powyżej 12"},
-        {"Aktywa", 73, "c) środki pieniężne"}, {"Aktywa", 79, "Aktywa razem"},
-        {"Pasywa", 5, "A. Kapitał"}, {"Pasywa", 13, "VIII. Zysk"}, {"Pasywa", 19, "– długoterminowa"},
-        {"Pasywa", 22, "– długoterminowe"}, {"Pasywa", 31, "III. Zobowiązania krótkoterminowe"},
-        {"Pasywa", 35, "– powyżej 12"}, {"Pasywa", 43, "– powyżej 12"}, {"Pasywa", 55, "Pasywa razem"},
-        {"Przeplywy_mb", 59, "F."}, {"Przeplywy_mb", 60, "G."},
-        {"Przeplywy_mp", 6, "I. Zysk"}, {"Przeplywy_mp", 8, "1. Amortyzacja"},
-        {"Przeplywy_mp", 10, "3. Odsetki i udziały w zyskach (dywidendy)"}, {"Przeplywy_mp", 19, "B."},
-        {"Przeplywy_mp", 62, "F."}, {"Przeplywy_mp", 63, "G."},
+        {"RZiS_p", 49, "K."},
+        {"RZiS_p", 50, "L."},
+        {"RZiS_p", 52, "N."},
+        {"RZiS_k", 44, "N."},
+        {"RZiS_k", 45, "O."},
+        {"RZiS_k", 47, "R."},
+        {"Aktywa", 42, "I. Zapasy"},
+        {"Aktywa", 52, "– powyżej 12"},
+        {"Aktywa", 57, "– powyżej 12"},
+        {"Aktywa", 73, "c) środki pieniężne"},
+        {"Aktywa", 79, "Aktywa razem"},
+        {"Pasywa", 5, "A. Kapitał"},
+        {"Pasywa", 13, "VIII. Zysk"},
+        {"Pasywa", 19, "– długoterminowa"},
+        {"Pasywa", 22, "– długoterminowe"},
+        {"Pasywa", 31, "III. Zobowiązania krótkoterminowe"},
+        {"Pasywa", 35, "– powyżej 12"},
+        {"Pasywa", 43, "– powyżej 12"},
+        {"Pasywa", 55, "Pasywa razem"},
+        {"Przeplywy_mb", 59, "F."},
+        {"Przeplywy_mb", 60, "G."},
+        {"Przeplywy_mp", 6, "I. Zysk"},
+        {"Przeplywy_mp", 8, "1. Amortyzacja"},
+        {"Przeplywy_mp", 10, "3. Odsetki i udziały w zyskach (dywidendy)"},
+        {"Przeplywy_mp", 19, "B."},
+        {"Przeplywy_mp", 62, "F."},
+        {"Przeplywy_mp", 63, "G."},
     };
     for (const Fixed& f : fixed) {
         EXPECT_TRUE(StartsWith(PropsAt(wb(), f.sheet, 2, f.row).Text1, f.caption))
@@ -138,7 +156,8 @@ TEST_F(TemplateContract, StatementRowsTheOtherSheetsRead) {
         {"Przeplywy_mp", 4, 62, "=RANGE('Aktywa!E73')"},
         {"Przeplywy_mp", 5, 63, "=RANGE('Aktywa!E73')"},
     };
-    for (const auto& f : formulas) EXPECT_EQ(PropsAt(wb(), f.sheet, f.col, f.row).Formula, f.formula) << f.sheet << " " << f.row;
+    for (const auto& f : formulas)
+        EXPECT_EQ(PropsAt(wb(), f.sheet, f.col, f.row).Formula, f.formula) << f.sheet << " " << f.row;
     // The general-data dialog switches these two between the variants.
     EXPECT_EQ(PropsAt(wb(), "Przeplywy_mp", 4, 6).Formula, "=RANGE('RZiS_p!D52')");
     EXPECT_EQ(PropsAt(wb(), "Przeplywy_mp", 5, 6).Formula, "=RANGE('RZiS_p!E52')");
@@ -149,7 +168,8 @@ TEST_F(TemplateContract, PasywaKwMatchesPasywaRowForRow) {
     const Grid& b = SheetGrid(wb(), "Pasywa_kw");
     ASSERT_EQ(a.Rows(), b.Rows());
     for (int r = 5; r <= 55; ++r) {
-        EXPECT_EQ(PropsAt(wb(), "Pasywa", 2, r).Text1.substr(0, 3), PropsAt(wb(), "Pasywa_kw", 2, r).Text1.substr(0, 3))
+        EXPECT_EQ(PropsAt(wb(), "Pasywa", 2, r).Text1.substr(0, 3),
+                  PropsAt(wb(), "Pasywa_kw", 2, r).Text1.substr(0, 3))
             << "row " << r;
         EXPECT_EQ(PropsAt(wb(), "Pasywa_kw", 4, r).Formula, "=RANGE('Pasywa!D" + std::to_string(r) + "')");
     }
@@ -162,7 +182,8 @@ TEST_F(TemplateContract, InputsAreWhiteEditableAndStartAtZero) {
         for (int r = 1; r < g.Rows(); ++r) {
             for (int c = 1; c < g.Columns(); ++c) {
                 const Cell& cell = g.At(c, r);
-                const std::string where = s.GridName + " " + std::string(1, char('A' + c - 1)) + std::to_string(r);
+                const std::string where =
+                    s.GridName + " " + std::string(1, char('A' + c - 1)) + std::to_string(r);
                 const int format = cell.Props ? cell.Props->CellFormat : 0;
                 if (cell.Edit) {
                     EXPECT_EQ(cell.CellColor, kInputColor) << where;
@@ -190,7 +211,8 @@ TEST_F(TemplateContract, LabelsCarryBothLanguages) {
                 const TCellProps& p = PropsAt(wb(), s.GridName, c, r);
                 if (g.At(c, r).Edit || p.CellFormat != 0 || !p.Formula.empty()) continue;
                 EXPECT_EQ(p.Text1.empty(), p.Text2.empty())
-                    << s.GridName << " " << char('A' + c - 1) << r << ": \"" << p.Text1 << "\" / \"" << p.Text2 << "\"";
+                    << s.GridName << " " << char('A' + c - 1) << r << ": \"" << p.Text1 << "\" / \""
+                    << p.Text2 << "\"";
             }
         }
     }
@@ -204,7 +226,8 @@ TEST_F(TemplateContract, CommentRowsAreFollowedByAnEmptyRow) {
             if (!StartsWith(p.Text1, "Komentarz")) continue;
             ASSERT_LT(r + 1, g.Rows()) << s.GridName;
             for (int c = 2; c < g.Columns() - 1; ++c)
-                EXPECT_TRUE(PropsAt(wb(), s.GridName, c, r + 1).Text1.empty()) << s.GridName << " row " << r + 1;
+                EXPECT_TRUE(PropsAt(wb(), s.GridName, c, r + 1).Text1.empty())
+                    << s.GridName << " row " << r + 1;
         }
     }
 }
@@ -222,9 +245,9 @@ TEST_F(TemplateContract, NotesListDescribesTheThirtyNineNotes) {
 }
 
 TEST_F(TemplateContract, NotesWithPreviousYearKeepItInTypedColumnE) {
-    for (const char* name : {"nota_01", "nota_01a", "nota_02", "nota_03", "nota_04", "nota_05", "nota_07", "nota_08",
-                             "nota_09", "nota_16", "nota_19", "nota_20", "nota_22", "nota_24a", "nota_27", "nota_28",
-                             "nota_34"}) {
+    for (const char* name :
+         {"nota_01", "nota_01a", "nota_02", "nota_03", "nota_04", "nota_05", "nota_07", "nota_08", "nota_09",
+          "nota_16", "nota_19", "nota_20", "nota_22", "nota_24a", "nota_27", "nota_28", "nota_34"}) {
         const Grid& g = SheetGrid(wb(), name);
         int editable = 0;
         for (int r = 5; r < g.Rows(); ++r) editable += g.At(5, r).Edit ? 1 : 0;
@@ -243,11 +266,13 @@ TEST_F(TemplateContract, IncomeTaxNoteHasItsFixedRows) {
         {41, "Podstawa opodatkowania"},
         {42, "Podatek dochodowy bieżący"},
     };
-    for (auto [row, label] : labels) EXPECT_NE(g.At(2, row).Cells.find(label), std::string::npos) << "row " << row;
+    for (auto [row, label] : labels)
+        EXPECT_NE(g.At(2, row).Cells.find(label), std::string::npos) << "row " << row;
     EXPECT_FALSE(g.At(5, 41).Edit);
     EXPECT_FALSE(g.At(5, 42).Edit);
     const std::string& e6 = PropsAt(wb(), "nota_10", 5, 6).Formula;
-    EXPECT_TRUE(e6.find("RZiS_p!D49") != std::string::npos || e6.find("RZiS_k!D44") != std::string::npos) << e6;
+    EXPECT_TRUE(e6.find("RZiS_p!D49") != std::string::npos || e6.find("RZiS_k!D44") != std::string::npos)
+        << e6;
     EXPECT_FALSE(PropsAt(wb(), "nota_10", 5, 45).Formula.empty());
 }
 
@@ -259,7 +284,8 @@ TEST_F(TemplateContract, ReaderEnforcedCellsAlreadyAgree) {
     EXPECT_FALSE(PropsAt(wb(), "nota_13", 2, 3).Formula.empty());
     const Grid& n17 = SheetGrid(wb(), "nota_17");
     int found = 0;
-    for (int r = 7; r < n17.Rows(); ++r) found += n17.At(2, r).Cells.find("nieprzeterminowane") != std::string::npos;
+    for (int r = 7; r < n17.Rows(); ++r)
+        found += n17.At(2, r).Cells.find("nieprzeterminowane") != std::string::npos;
     EXPECT_EQ(found, 1);
 }
 
@@ -287,7 +313,8 @@ TEST_F(TemplateContract, EquityNotesCarryTheFiveComponentNames) {
     for (size_t k = 0; k + 1 < at.size(); ++k) {
         const int top = at[k] + 2, bottom = at[k + 1] - 4;
         ASSERT_LT(top, bottom) << names[k].first;
-        EXPECT_FALSE(PropsAt(wb(), "Noty_d_zm", 3, bottom).Formula.empty()) << names[k].first << " ends on row " << bottom;
+        EXPECT_FALSE(PropsAt(wb(), "Noty_d_zm", 3, bottom).Formula.empty())
+            << names[k].first << " ends on row " << bottom;
     }
 }
 

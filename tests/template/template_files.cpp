@@ -68,7 +68,9 @@ const Grid& SheetGrid(const Workbook& workbook, const std::string& name) {
 
 const Cell& CellAt(const Workbook& workbook, const std::string& sheet, int col, int row) {
     const Grid& g = SheetGrid(workbook, sheet);
-    if (!g.Contains(col, row)) throw std::runtime_error("no cell " + std::to_string(col) + "," + std::to_string(row) + " in " + sheet);
+    if (!g.Contains(col, row))
+        throw std::runtime_error("no cell " + std::to_string(col) + "," + std::to_string(row) + " in " +
+                                 sheet);
     return g.At(col, row);
 }
 
@@ -116,14 +118,15 @@ std::vector<std::vector<std::string>> PrintTableRows() {
 
 const std::vector<std::string>& CatalogueOrder() {
     static const std::vector<std::string> order = {
-        "RZiS_p", "RZiS_k", "Aktywa", "Pasywa", "Pasywa_kw", "Przeplywy_mb", "Przeplywy_mp",
-        "Zestawienie_zm", "Noty_d_zm", "Wykaz_not",
-        "nota_01", "nota_01a", "nota_02", "nota_03", "nota_04", "nota_05", "nota_06", "nota_07", "nota_08",
-        "nota_09", "nota_10", "nota_11a", "nota_11b", "nota_12", "nota_13", "nota_14", "nota_15", "nota_15a",
-        "nota_16", "nota_17", "nota_18", "nota_19", "nota_20", "nota_21", "nota_21a", "nota_22", "nota_23",
-        "nota_24", "nota_24a", "nota_25", "nota_26", "nota_27", "nota_28", "nota_29", "nota_30", "nota_31",
-        "nota_32", "nota_33", "nota_34", "nota_35",
-        "AF_Bilans", "AF_RZiS", "AF_Wskazniki"};
+        "RZiS_p",       "RZiS_k",         "Aktywa",    "Pasywa",    "Pasywa_kw",   "Przeplywy_mb",
+        "Przeplywy_mp", "Zestawienie_zm", "Noty_d_zm", "Wykaz_not", "nota_01",     "nota_01a",
+        "nota_02",      "nota_03",        "nota_04",   "nota_05",   "nota_06",     "nota_07",
+        "nota_08",      "nota_09",        "nota_10",   "nota_11a",  "nota_11b",    "nota_12",
+        "nota_13",      "nota_14",        "nota_15",   "nota_15a",  "nota_16",     "nota_17",
+        "nota_18",      "nota_19",        "nota_20",   "nota_21",   "nota_21a",    "nota_22",
+        "nota_23",      "nota_24",        "nota_24a",  "nota_25",   "nota_26",     "nota_27",
+        "nota_28",      "nota_29",        "nota_30",   "nota_31",   "nota_32",     "nota_33",
+        "nota_34",      "nota_35",        "AF_Bilans", "AF_RZiS",   "AF_Wskazniki"};
     return order;
 }
 

@@ -42,7 +42,8 @@ TEST_F(TemplateFormulas, EveryReferenceNamesAContentCellOfAnExistingSheet) {
     const std::regex reference("RANGE\\('([A-Za-z_0-9]+)!([A-Z])([0-9]+)'\\)", std::regex::icase);
     ForEachFormula(wb(), [&](const TSheet& s, int c, int r, const std::string& formula) {
         int found = 0;
-        for (std::sregex_iterator it(formula.begin(), formula.end(), reference), end; it != end; ++it, ++found) {
+        for (std::sregex_iterator it(formula.begin(), formula.end(), reference), end; it != end;
+             ++it, ++found) {
             const std::string sheet = (*it)[1];
             const Grid* g = wb().FindGrid(sheet);
             ASSERT_NE(g, nullptr) << Where(s, c, r) << " reads a sheet that does not exist: " << formula;
@@ -52,7 +53,8 @@ TEST_F(TemplateFormulas, EveryReferenceNamesAContentCellOfAnExistingSheet) {
                 << Where(s, c, r) << " reads outside " << sheet << ": " << formula;
         }
         const size_t ranges = static_cast<size_t>(std::count(formula.begin(), formula.end(), '!'));
-        EXPECT_EQ(static_cast<size_t>(found), ranges) << Where(s, c, r) << " has a reference of another form: " << formula;
+        EXPECT_EQ(static_cast<size_t>(found), ranges)
+            << Where(s, c, r) << " has a reference of another form: " << formula;
     });
 }
 
@@ -69,7 +71,8 @@ TEST_F(TemplateFormulas, ListsThatMayGrowAreSummedToTheirLastRow) {
                 for (int c = 2; c < g.Columns() - 1 && !summed; ++c)
                     if (const auto& p = g.At(c, rr).Props) {
                         const std::string& f = p->Formula;
-                        for (size_t at = f.find(end); at != std::string::npos && !summed; at = f.find(end, at + 1))
+                        for (size_t at = f.find(end); at != std::string::npos && !summed;
+                             at = f.find(end, at + 1))
                             summed = f.compare(at + end.size() + 1, row.size(), row) == 0;
                     }
             EXPECT_TRUE(summed) << s.GridName << " row " << r << " takes new rows but no sum ends on it";
@@ -85,8 +88,8 @@ TEST_F(TemplateFormulas, RecalculatedTemplateShowsNoFailure) {
         if (p.Val != "\u2013") return;
         // Only a ratio may fail, and only on a zero denominator: the dynamics
         // of the analysis and the built-in ratio sheet.
-        const bool ratio = s.GridName == "AF_Wskazniki" ||
-                           (s.GridName == "AF_RZiS" && (c == 4 || c == 6)) || formula.find('/') != std::string::npos;
+        const bool ratio = s.GridName == "AF_Wskazniki" || (s.GridName == "AF_RZiS" && (c == 4 || c == 6)) ||
+                           formula.find('/') != std::string::npos;
         EXPECT_TRUE(ratio) << Where(s, c, r) << " fails: " << formula;
     });
 }

@@ -30,12 +30,15 @@ NavigationTree BuildNavigationTree(const Workbook& workbook) {
     // Nodes are added group by group in sheet order, so "the node added last
     // before" an unlisted sheet is the previous listed sheet or, before any,
     // the last group node.
-    std::vector<std::pair<int, int>> linkedTo;  // (group, child position) per sheet; group -1 = last group node
+    std::vector<std::pair<int, int>>
+        linkedTo;  // (group, child position) per sheet; group -1 = last group node
     std::pair<int, int> lastAdded{-1, -1};
     for (size_t i = 0; i < workbook.Sheets.size(); ++i) {
         const TSheet& sheet = workbook.Sheets[i];
         const SheetKind kind = ClassifySheet(sheet.GridName);
-        const Group group = kind == SheetKind::Statement ? Statements : kind == SheetKind::Analysis ? Analysis : Notes;
+        const Group group = kind == SheetKind::Statement  ? Statements
+                            : kind == SheetKind::Analysis ? Analysis
+                                                          : Notes;
         if (kind == SheetKind::Statement || sheet.Used) {
             children[group].push_back({static_cast<int>(i), TreeCaption(sheet)});
             lastAdded = {group, static_cast<int>(children[group].size()) - 1};
@@ -57,7 +60,8 @@ NavigationTree BuildNavigationTree(const Workbook& workbook) {
             tree.nodes.push_back({child.caption, 2, lastGroupNode, child.sheetIndex});
     }
     for (const auto& [group, position] : linkedTo)
-        tree.sheetNode.push_back(group < 0 ? lastGroupNode : firstChild[static_cast<size_t>(group)] + position);
+        tree.sheetNode.push_back(group < 0 ? lastGroupNode
+                                           : firstChild[static_cast<size_t>(group)] + position);
     return tree;
 }
 

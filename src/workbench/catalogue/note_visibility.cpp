@@ -138,18 +138,18 @@ struct NoteReference {
 };
 
 constexpr std::array<NoteReference, 36> kNoteReferences{{
-    {"nota_01", "RZiS_p", 5},       {"nota_01", "RZiS_k", 5},       {"nota_03", "RZiS_p", 11},
-    {"nota_03", "RZiS_k", 11},      {"nota_03", "Przeplywy_mp", 8}, {"nota_04", "RZiS_p", 22},
-    {"nota_04", "RZiS_k", 17},      {"nota_05", "RZiS_p", 26},      {"nota_05", "RZiS_k", 21},
-    {"nota_07", "RZiS_p", 31},      {"nota_07", "RZiS_k", 26},      {"nota_08", "RZiS_p", 39},
-    {"nota_08", "RZiS_k", 34},      {"nota_09", "RZiS_p", 46},      {"nota_09", "RZiS_k", 41},
-    {"nota_10", "RZiS_p", 50},      {"nota_10", "RZiS_k", 45},      {"nota_12", "Aktywa", 6},
-    {"nota_13", "Aktywa", 12},      {"nota_14", "Aktywa", 20},      {"nota_15", "Aktywa", 23},
-    {"nota_16", "Aktywa", 42},      {"nota_17", "Aktywa", 48},      {"nota_18", "Aktywa", 61},
-    {"nota_19", "Aktywa", 73},      {"nota_20", "Aktywa", 38},      {"nota_20", "Aktywa", 78},
-    {"nota_20", "Pasywa", 50},      {"nota_20", "Pasywa_kw", 50},   {"nota_21", "Pasywa", 16},
-    {"nota_21", "Pasywa_kw", 16},   {"nota_23", "Pasywa", 24},      {"nota_23", "Pasywa_kw", 24},
-    {"nota_24", "Pasywa", 31},      {"nota_24", "Pasywa_kw", 31},   {"nota_28", "Przeplywy_mp", 10},
+    {"nota_01", "RZiS_p", 5},     {"nota_01", "RZiS_k", 5},       {"nota_03", "RZiS_p", 11},
+    {"nota_03", "RZiS_k", 11},    {"nota_03", "Przeplywy_mp", 8}, {"nota_04", "RZiS_p", 22},
+    {"nota_04", "RZiS_k", 17},    {"nota_05", "RZiS_p", 26},      {"nota_05", "RZiS_k", 21},
+    {"nota_07", "RZiS_p", 31},    {"nota_07", "RZiS_k", 26},      {"nota_08", "RZiS_p", 39},
+    {"nota_08", "RZiS_k", 34},    {"nota_09", "RZiS_p", 46},      {"nota_09", "RZiS_k", 41},
+    {"nota_10", "RZiS_p", 50},    {"nota_10", "RZiS_k", 45},      {"nota_12", "Aktywa", 6},
+    {"nota_13", "Aktywa", 12},    {"nota_14", "Aktywa", 20},      {"nota_15", "Aktywa", 23},
+    {"nota_16", "Aktywa", 42},    {"nota_17", "Aktywa", 48},      {"nota_18", "Aktywa", 61},
+    {"nota_19", "Aktywa", 73},    {"nota_20", "Aktywa", 38},      {"nota_20", "Aktywa", 78},
+    {"nota_20", "Pasywa", 50},    {"nota_20", "Pasywa_kw", 50},   {"nota_21", "Pasywa", 16},
+    {"nota_21", "Pasywa_kw", 16}, {"nota_23", "Pasywa", 24},      {"nota_23", "Pasywa_kw", 24},
+    {"nota_24", "Pasywa", 31},    {"nota_24", "Pasywa_kw", 31},   {"nota_28", "Przeplywy_mp", 10},
 }};
 
 void WriteReferences(Workbook& workbook) {
@@ -157,7 +157,8 @@ void WriteReferences(Workbook& workbook) {
         const TSheet* note = SheetByName(workbook, ref.note);
         if (!note) return;
         // "Nota 16a" is referred to as "16a".
-        const std::string text = note->Used && note->NoteLabel.size() > 5 ? note->NoteLabel.substr(5) : std::string();
+        const std::string text =
+            note->Used && note->NoteLabel.size() > 5 ? note->NoteLabel.substr(5) : std::string();
         SetCellText(workbook.FindGrid(ref.sheet), kReferenceColumn, ref.row, text);
     };
     for (const NoteReference& ref : kNoteReferences) write(ref);

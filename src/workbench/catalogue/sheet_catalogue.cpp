@@ -35,10 +35,13 @@ std::string SheetTitle(const std::string& gridName) {
 
 std::string TreeCaption(const TSheet& sheet) {
     switch (ClassifySheet(sheet.GridName)) {
-        case SheetKind::Note: return sheet.NoteLabel;
-        case SheetKind::NotesList: return sheet.GridName;
+        case SheetKind::Note:
+            return sheet.NoteLabel;
+        case SheetKind::NotesList:
+            return sheet.GridName;
         case SheetKind::Analysis:
-        case SheetKind::Statement: break;
+        case SheetKind::Statement:
+            break;
     }
     return SheetTitle(sheet.GridName);
 }
@@ -46,7 +49,9 @@ std::string TreeCaption(const TSheet& sheet) {
 const std::vector<std::string>& NoteSheetNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out;
-        const auto number = [](int n) { return std::string(n < 10 ? "nota_0" : "nota_") + std::to_string(n); };
+        const auto number = [](int n) {
+            return std::string(n < 10 ? "nota_0" : "nota_") + std::to_string(n);
+        };
         for (int n = 1; n <= 35; ++n) {
             if (n == 11) {
                 out.push_back("nota_11a");

@@ -1,9 +1,9 @@
 #include "workbench/catalogue/sheet_navigator.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "model/workbook.h"
 #include "workbench/catalogue/note_visibility.h"
@@ -29,8 +29,8 @@ public:
 
 }  // namespace
 
-SheetNavigator::SheetNavigator(Workbook& workbook, QTreeWidget* tree, QStackedWidget* pages, NavigationHooks& hooks,
-                               QObject* parent)
+SheetNavigator::SheetNavigator(Workbook& workbook, QTreeWidget* tree, QStackedWidget* pages,
+                               NavigationHooks& hooks, QObject* parent)
     : QObject(parent), workbook_(workbook), tree_(tree), pages_(pages), hooks_(hooks) {
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (!treeEventsSuspended_ && current) TreeChanged(current);
@@ -43,8 +43,9 @@ void SheetNavigator::RefreshTV() {
     tree_->clear();
     items_.clear();
     for (const NavigationNode& node : layout_.nodes) {
-        QTreeWidgetItem* item = node.parent < 0 ? new QTreeWidgetItem(tree_)
-                                                : new QTreeWidgetItem(items_[static_cast<size_t>(node.parent)]);
+        QTreeWidgetItem* item = node.parent < 0
+                                    ? new QTreeWidgetItem(tree_)
+                                    : new QTreeWidgetItem(items_[static_cast<size_t>(node.parent)]);
         item->setText(0, QString::fromStdString(node.caption));
         item->setData(0, Qt::UserRole, node.sheetIndex);
         items_.push_back(item);
@@ -153,7 +154,8 @@ void SheetNavigator::PageChanged() {
     if (active < 0 || active >= static_cast<int>(workbook_.Sheets.size())) return;
     hooks_.Trace("PgCtrChng:");
     hooks_.Trace("PgCtrChng:" + workbook_.Sheets[static_cast<size_t>(active)].GridName);
-    if (active < static_cast<int>(layout_.sheetNode.size())) SelectNode(layout_.sheetNode[static_cast<size_t>(active)]);
+    if (active < static_cast<int>(layout_.sheetNode.size()))
+        SelectNode(layout_.sheetNode[static_cast<size_t>(active)]);
     FitRowsIfWidthChanged(active);
     RecalculateIfAuto(active);
 }

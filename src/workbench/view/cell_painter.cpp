@@ -70,7 +70,8 @@ CellPainter::CellPainter(const Workbook& workbook, const Grid& grid, const GridP
     : workbook_(workbook), grid_(grid), properties_(properties) {}
 
 int CellPainter::textFlags(int col, int row, int cellFormat) const {
-    return static_cast<int>(HorizontalAlignment(properties_.effectiveAlign(col, row))) | FormatFlags(cellFormat);
+    return static_cast<int>(HorizontalAlignment(properties_.effectiveAlign(col, row))) |
+           FormatFlags(cellFormat);
 }
 
 QString CellPainter::shownText(int col, int row) const {

@@ -9,9 +9,9 @@
 
 namespace spf::testing {
 
-inline const char* const kStatementNames[] = {"RZiS_p",         "RZiS_k",         "Aktywa",
-                                               "Pasywa",         "Pasywa_kw",      "Przeplywy_mb",
-                                               "Przeplywy_mp",   "Zestawienie_zm", "Noty_d_zm"};
+inline const char* const kStatementNames[] = {"RZiS_p",       "RZiS_k",         "Aktywa",
+                                              "Pasywa",       "Pasywa_kw",      "Przeplywy_mb",
+                                              "Przeplywy_mp", "Zestawienie_zm", "Noty_d_zm"};
 inline const char* const kAnalysisNames[] = {"AF_Bilans", "AF_RZiS", "AF_Wskazniki"};
 
 // Sheets named in `without` are left out, as in an older document.

@@ -1,11 +1,12 @@
 // The shape of the navigation tree: groups, captions, the nodes that unused
 // notes are linked to, and the names the catalogue does not know.
+#include "workbench/catalogue/navigation_tree.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "catalogue_fixture.h"
-#include "workbench/catalogue/navigation_tree.h"
 #include "workbench/catalogue/note_visibility.h"
 #include "workbench/catalogue/sheet_catalogue.h"
 
@@ -53,7 +54,8 @@ TEST(NavigationTree, CatalogueOrderPutsTheNotesListAtPositionTwelve) {
     EXPECT_EQ(tree.nodes[13].caption, "Nota 1");
     EXPECT_EQ(tree.nodes[53].caption, "Analiza finansowa");
     EXPECT_EQ(tree.nodes[56].caption, "Analiza finansowa - Wskaźniki");
-    for (size_t i = 0; i < workbook.Sheets.size(); ++i) EXPECT_TRUE(tree.HasOwnNode(static_cast<int>(i))) << i;
+    for (size_t i = 0; i < workbook.Sheets.size(); ++i)
+        EXPECT_TRUE(tree.HasOwnNode(static_cast<int>(i))) << i;
     EXPECT_EQ(tree.FindCaption("nota 12"), 13 + 13);
 }
 

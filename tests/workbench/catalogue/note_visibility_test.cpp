@@ -1,5 +1,7 @@
 // Which notes are in use, their numbers, the labels, the note references of
 // the statements and the notes list, over a workbook of the real catalogue.
+#include "workbench/catalogue/note_visibility.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "catalogue_fixture.h"
-#include "workbench/catalogue/note_visibility.h"
 #include "workbench/catalogue/sheet_catalogue.h"
 
 namespace spf {
@@ -73,22 +74,42 @@ INSTANTIATE_TEST_SUITE_P(
     Pairs, NoteNumberingCases,
     ::testing::Values(
         // Every later note moves one lower; the unused note keeps the number reached.
-        NumberingCase{"second_note_off", {"nota_02"}, {},
-                      {{"nota_02", "Nota 1"}, {"nota_03", "Nota 2"}, {"nota_11a", "Nota 10a"},
-                       {"nota_11b", "Nota 10b"}, {"nota_35", "Nota 34"}}},
-        NumberingCase{"only_partner_of_first_pair", {"nota_01"}, {},
+        NumberingCase{"second_note_off",
+                      {"nota_02"},
+                      {},
+                      {{"nota_02", "Nota 1"},
+                       {"nota_03", "Nota 2"},
+                       {"nota_11a", "Nota 10a"},
+                       {"nota_11b", "Nota 10b"},
+                       {"nota_35", "Nota 34"}}},
+        NumberingCase{"only_partner_of_first_pair",
+                      {"nota_01"},
+                      {},
                       {{"nota_01", "Nota 1"}, {"nota_01a", "Nota 1"}, {"nota_02", "Nota 2"}}},
-        NumberingCase{"first_pair_unused", {"nota_01", "nota_01a"}, {},
+        NumberingCase{"first_pair_unused",
+                      {"nota_01", "nota_01a"},
+                      {},
                       {{"nota_01", "Nota 1"}, {"nota_02", "Nota 1"}, {"nota_35", "Nota 34"}}},
-        NumberingCase{"second_of_11_alone", {"nota_11a"}, {},
+        NumberingCase{"second_of_11_alone",
+                      {"nota_11a"},
+                      {},
                       {{"nota_11a", "Nota 11"}, {"nota_11b", "Nota 11"}, {"nota_12", "Nota 12"}}},
-        NumberingCase{"first_of_15_alone", {"nota_15a"}, {},
+        NumberingCase{"first_of_15_alone",
+                      {"nota_15a"},
+                      {},
                       {{"nota_15", "Nota 15"}, {"nota_15a", "Nota 15"}, {"nota_16", "Nota 16"}}},
-        NumberingCase{"pair_21_unused", {"nota_21", "nota_21a"}, {},
+        NumberingCase{"pair_21_unused",
+                      {"nota_21", "nota_21a"},
+                      {},
                       {{"nota_22", "Nota 21"}, {"nota_24a", "Nota 23a"}}},
-        NumberingCase{"without_15a_and_24a", {}, {"nota_15a", "nota_24a"},
-                      {{"nota_15", "Nota 15"}, {"nota_16", "Nota 16"}, {"nota_24", "Nota 24"},
-                       {"nota_25", "Nota 25"}, {"nota_35", "Nota 35"}}}),
+        NumberingCase{"without_15a_and_24a",
+                      {},
+                      {"nota_15a", "nota_24a"},
+                      {{"nota_15", "Nota 15"},
+                       {"nota_16", "Nota 16"},
+                       {"nota_24", "Nota 24"},
+                       {"nota_25", "Nota 25"},
+                       {"nota_35", "Nota 35"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NoteVisibility, DeselectedNoteLeavesUseAndItsListRowBlank) {
@@ -132,15 +153,16 @@ struct ReferenceCase {
 
 TEST(NoteReferences, StatementsShowTheNumbersOfNotesInUse) {
     const std::vector<ReferenceCase> cases{
-        {"RZiS_p", 5, "1", "1"},         {"RZiS_k", 5, "1", "1"},          {"RZiS_p", 11, "3", "2"},
-        {"Przeplywy_mp", 8, "3", "2"},   {"RZiS_k", 17, "4", "3"},          {"RZiS_p", 50, "10", "9"},
-        {"Aktywa", 23, "15", "14"},      {"Aktywa", 42, "16", ""},          {"Aktywa", 38, "20", "18"},
-        {"Aktywa", 78, "20", "18"},      {"Pasywa", 50, "20", "18"},        {"Pasywa_kw", 16, "21", "19"},
-        {"Pasywa", 31, "24", "22"},      {"Pasywa_kw", 31, "24", "22"},     {"Przeplywy_mp", 10, "28", "26"},
+        {"RZiS_p", 5, "1", "1"},       {"RZiS_k", 5, "1", "1"},       {"RZiS_p", 11, "3", "2"},
+        {"Przeplywy_mp", 8, "3", "2"}, {"RZiS_k", 17, "4", "3"},      {"RZiS_p", 50, "10", "9"},
+        {"Aktywa", 23, "15", "14"},    {"Aktywa", 42, "16", ""},      {"Aktywa", 38, "20", "18"},
+        {"Aktywa", 78, "20", "18"},    {"Pasywa", 50, "20", "18"},    {"Pasywa_kw", 16, "21", "19"},
+        {"Pasywa", 31, "24", "22"},    {"Pasywa_kw", 31, "24", "22"}, {"Przeplywy_mp", 10, "28", "26"},
     };
     Workbook workbook = CatalogueWorkbook();
     UpdateNoteVisibility(workbook);
-    for (const auto& c : cases) EXPECT_EQ(GridText(workbook, c.sheet, 3, c.row), c.allSelected) << c.sheet << c.row;
+    for (const auto& c : cases)
+        EXPECT_EQ(GridText(workbook, c.sheet, 3, c.row), c.allSelected) << c.sheet << c.row;
     SelectNote(workbook, "nota_02", false);
     SelectNote(workbook, "nota_16", false);
     UpdateNoteVisibility(workbook);
