@@ -16,11 +16,7 @@ function(spf_gtest name)
     return()
   endif()
   add_executable(${name} ${srcs})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE
-    SPF_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
-    SPF_PROGRAM_DIR="${SPF_PROGRAM_DIR}"
-    SPF_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} spf_test_support GTest::gtest GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)

@@ -6,6 +6,7 @@
 
 #include "catalogue_fixture.h"
 #include "model/file/spf_writer.h"
+#include "test_paths.h"
 
 namespace spf::testing {
 

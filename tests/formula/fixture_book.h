@@ -8,6 +8,7 @@
 #include "formula/recalculator.h"
 #include "model/amounts.h"
 #include "model/workbook.h"
+#include "test_sheets.h"
 
 namespace spf::test {
 
@@ -24,13 +25,7 @@ public:
     FixtureBook() { wb.Header.RokBiezacy = 2004; }
 
     Grid& AddSheet(const std::string& name, int columns = 8, int rows = 12) {
-        TSheet sheet;
-        sheet.GridName = name;
-        sheet.Grid = std::make_unique<Grid>();
-        sheet.Grid->SetColumns(columns);
-        sheet.Grid->SetRows(rows);
-        wb.Sheets.push_back(std::move(sheet));
-        return *wb.Sheets.back().Grid;
+        return *test::AddSheet(wb, name, columns, rows).Grid;
     }
 
     int Index(const std::string& sheet) const { return wb.FindSheet(sheet); }

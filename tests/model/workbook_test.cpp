@@ -3,20 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "model/display_text.h"
+#include "test_sheets.h"
 
 namespace spf {
 namespace {
 
 Workbook TwoSheets() {
     Workbook wb;
-    for (const char* name : {"NOTA_07", "Aktywa"}) {
-        TSheet s;
-        s.GridName = name;
-        s.Grid = std::make_unique<Grid>();
-        s.Grid->SetColumns(6);
-        s.Grid->SetRows(10);
-        wb.Sheets.push_back(std::move(s));
-    }
+    for (const char* name : {"NOTA_07", "Aktywa"}) test::AddSheet(wb, name, 6, 10);
     return wb;
 }
 

@@ -8,6 +8,7 @@
 #include "formula/recalculator.h"
 #include "model/file/cp1250.h"
 #include "model/file/spf_reader.h"
+#include "test_paths.h"
 
 namespace spf::test {
 

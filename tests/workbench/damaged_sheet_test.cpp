@@ -29,10 +29,7 @@ private slots:
         Workbook book;
         book.DocumentOpen = true;
         if (damage == 0) {
-            TSheet sheet;
-            sheet.GridName = "Pusty";
-            sheet.Grid = std::make_unique<Grid>();
-            book.Sheets.push_back(std::move(sheet));
+            AddSheet(book, "Pusty", 0, 0);
         } else if (damage == 1) {
             AddSheet(book, "Pusty", {1}, 1);
         } else {

@@ -6,6 +6,7 @@
 
 #include "model/file/spf_reader.h"
 #include "sheet_render.h"
+#include "test_paths.h"
 #include "view_fixture.h"
 #include "view_test_support.h"
 

@@ -9,12 +9,8 @@
 namespace spf::test {
 
 TSheet& AddSheet(Workbook& workbook, const std::string& name, const std::vector<int>& colWidths, int rows) {
-    TSheet sheet;
-    sheet.GridName = name;
-    sheet.Grid = std::make_unique<Grid>();
+    TSheet& sheet = AddSheet(workbook, name, static_cast<int>(colWidths.size()), rows);
     Grid& g = *sheet.Grid;
-    g.SetColumns(static_cast<int>(colWidths.size()));
-    g.SetRows(rows);
     g.ColWidths = colWidths;
     for (int r = 0; r < rows; ++r) g.RowHeights[static_cast<size_t>(r)] = r == 0 ? 1 : 20;
     sheet.MinColWidths.assign(colWidths.size(), 0);
@@ -23,8 +19,7 @@ TSheet& AddSheet(Workbook& workbook, const std::string& name, const std::vector<
         if (colWidths[c] < 20) sheet.MaxColWidths[c] = colWidths[c];
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < g.Columns(); ++c) g.At(c, r).EnsureProps();
-    workbook.Sheets.push_back(std::move(sheet));
-    return workbook.Sheets.back();
+    return sheet;
 }
 
 void SetText(Grid& grid, int col, int row, const std::string& polish, const std::string& english) {

@@ -11,6 +11,7 @@
 #include "formula/recalculator.h"
 #include "model/dates.h"
 #include "model/workbook.h"
+#include "test_sheets.h"
 #include "workbench/view/sheet_view.h"
 #include "workbench/view/view_context.h"
 

@@ -7,6 +7,7 @@
 
 #include "model/file/cp1250.h"
 #include "model/file/spf_reader.h"
+#include "test_paths.h"
 
 namespace spf::test {
 

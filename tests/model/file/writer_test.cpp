@@ -6,6 +6,7 @@
 #include "model/file/spf_writer.h"
 #include "period/core/ratio_sheet_block.h"
 #include "spf_test_support.h"
+#include "test_sheets.h"
 
 namespace spf {
 namespace {
@@ -26,15 +27,7 @@ Workbook ReadBack(const std::string& bytes) {
 }
 
 // A sheet of 5 x 5 cells, headers included, as code builds it.
-Grid& AddSheet(Workbook& wb, const std::string& name) {
-    TSheet s;
-    s.GridName = name;
-    s.Grid = std::make_unique<Grid>();
-    s.Grid->SetColumns(5);
-    s.Grid->SetRows(5);
-    wb.Sheets.push_back(std::move(s));
-    return *wb.Sheets.back().Grid;
-}
+Grid& AddSheet(Workbook& wb, const std::string& name) { return *test::AddSheet(wb, name, 5, 5).Grid; }
 
 TEST(SpfWriter, WritesTheReferenceFileLineForLine) {
     const std::string actual = WriteDocumentBytes(LoadFixture("minimal.spf"));
