@@ -1,7 +1,13 @@
 // sprawozdanie-cli: the headless tool built on the document core. It picks
 // the subcommand from the table below, parses its options and runs it.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/command.h"
@@ -58,6 +64,26 @@ void PrintHelp(std::ostream& out) {
     }
 }
 
+// A file named with --template or --ranges must be there even when the
+// subcommand does not read it: a mistyped path never passes unnoticed.
+void RequireReadableFile(const std::string& option, const std::string& path) {
+    if (path.empty()) throw UsageError(option + " needs a value (PATH)");
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error) throw Failure(path + ": " + error.message());
+    if (std::filesystem::is_directory(status))
+        throw Failure(path + ": " + std::make_error_code(std::errc::is_a_directory).message());
+    if (::access(path.c_str(), R_OK) != 0) throw Failure(path + ": " + std::strerror(errno));
+}
+
+// The shipped file beside the program, or the one the option names.
+std::string ShippedFile(const ParsedArgs& parsed, const std::string& option, const std::string& name) {
+    if (!parsed.Has(option)) return ProgramFolder() + "/" + name;
+    const std::string path = parsed.Value(option);
+    RequireReadableFile(option, path);
+    return path;
+}
+
 int Run(const std::vector<std::string>& args) {
     if (args.empty()) throw UsageError("missing subcommand (see sprawozdanie-cli --help)");
     if (args[0] == "--help" || args[0] == "-h") {
@@ -81,9 +107,8 @@ int Run(const std::vector<std::string>& args) {
         throw UsageError(command->name + ": missing argument (usage: " + command->synopsis + ")");
     if (command->maxArgs >= 0 && n > command->maxArgs)
         throw UsageError(command->name + ": too many arguments (usage: " + command->synopsis + ")");
-    const std::string folder = ProgramFolder();
-    std::string templatePath = parsed.Value("--template", folder + "/empty.spf");
-    std::string rangesPath = parsed.Value("--ranges", folder + "/zakresdrukowania.txt");
+    std::string templatePath = ShippedFile(parsed, "--template", "empty.spf");
+    std::string rangesPath = ShippedFile(parsed, "--ranges", "zakresdrukowania.txt");
     const Invocation inv{std::move(parsed), std::cout, std::move(templatePath), std::move(rangesPath)};
     return command->run(inv);
 }

@@ -21,5 +21,6 @@ expect_status 2 "$CLI" resave "$DATA/spf/minimal.spf"
 expect_eq "$(wc -l <<<"$ERR")" "1" "one line on stderr"
 
 # Options shared by all subcommands are accepted anywhere.
-expect_status 0 "$CLI" header --template "$DATA/spf/minimal.spf" "$DATA/spf/minimal.spf" --ranges=/nowhere.txt
+expect_status 0 "$CLI" header --template "$DATA/spf/minimal.spf" "$DATA/spf/minimal.spf" \
+  --ranges="$(dirname "$CLI")/zakresdrukowania.txt"
 finish
