@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     // The settle wait itself is not start-up time.
     std::printf("app_startup_to_idle %.1f ms\n", MsSince(processStart) - 15.0);
 
-    const QString example = QStringLiteral(SPF_SOURCE_DIR "/examples/przyklad.spf");
+    const QString example = QStringLiteral(SPF_EXAMPLE_FILE);
     auto start = Clock::now();
     window.document().Load(example);
     QApplication::processEvents();
