@@ -10,6 +10,7 @@
 #include "formula/edit_permission.h"
 #include "formula/formula_error.h"
 #include "formula/recalculator.h"
+#include "model/amounts.h"
 #include "model/file/save_document.h"
 
 namespace spf::cli {
@@ -76,6 +77,11 @@ int RunSet(const Invocation& inv) {
         entry.StartEditing(wb, *sheet.Grid, a.col, a.row);
         const CellEntryOutcome outcome =
             entry.FinishEditing(wb, sheet.GridName, *sheet.Grid, a.col, a.row, a.text, true);
+        // The view empties such a cell and says so; a script gets a refusal
+        // instead of a document with a hole in it. Nothing is written yet.
+        if (outcome.amount == AmountReading::NotAnAmount)
+            throw Failure(path + ": " + a.cellName + " is an amount cell and \"" + a.text +
+                          "\" is not an amount");
         // What the deferred timer runs after the edit.
         if (outcome.recalcRequested) recalc.RecalculateSheet(a.sheet);
     }
@@ -92,8 +98,10 @@ Command MakeSetCommand() {
             "Each ASSIGNMENT is SHEET!D42=TEXT. In order, TEXT is typed into the cell and the cell\n"
             "is left, as a user does: amounts are normalised, the text of the document language is\n"
             "stored, and the cell's sheet is recalculated as after an edit. A cell that does not\n"
-            "accept typing is refused (exit 1, nothing written). --lang sets the document language\n"
-            "first; --recalc runs the workbook recalculation once at the end. Then OUT is written.",
+            "accept typing, and a text that is not an amount typed into an amount cell, are refused\n"
+            "(exit 1, nothing written); an empty text empties the cell. --lang sets the document\n"
+            "language first; --recalc runs the workbook recalculation once at the end. Then OUT is\n"
+            "written.",
             {{"-o", "OUT", "the document to write"},
              {"--lang", "pl|en", "the document language to set first"},
              {"--recalc", "", "run the workbook recalculation once at the end"}},

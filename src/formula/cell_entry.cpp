@@ -26,7 +26,13 @@ CellEntryOutcome CellEntry::FinishEditing(Workbook& workbook, const std::string&
     TCellProps& props = cell.EnsureProps();
     props.Val = text;
     cell.Cells = text;
-    if (props.CellFormat > 0 && props.CellFormat != 3) FormatujLiczbe(grid, col, row);
+    if (props.CellFormat > 0 && props.CellFormat != 3) {
+        outcome.amount = FormatujLiczbe(grid, col, row);
+        // Totals read Val: a text that is no amount must not stay there
+        // behind the emptied cell.
+        if (outcome.amount == AmountReading::Blank || outcome.amount == AmountReading::NotAnAmount)
+            props.Val.clear();
+    }
     // An edit inside a merged block waits for the next showing of the sheet.
     outcome.recalcRequested = autoRecalc && !props.Merged;
     SetLanguageText(workbook, grid, col, row, cell.Cells);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "model/amounts.h"
 #include "model/workbook.h"
 
 namespace spf {
@@ -12,6 +13,10 @@ namespace spf {
 struct CellEntryOutcome {
     bool changed = false;          // an undo record was added: enable "Cofnij"
     bool recalcRequested = false;  // start the deferred recalculation of the sheet
+    // What became of a text typed into an amount cell. NotAnAmount: the text
+    // could not be read and the cell was emptied, value and all; the user
+    // should be told. Untouched for text cells and unchanged edits.
+    AmountReading amount = AmountReading::Untouched;
 };
 
 class CellEntry {

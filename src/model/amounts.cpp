@@ -6,27 +6,13 @@
 #include <string>
 
 #include "model/text_utils.h"
+#include "model/typed_amount.h"
 
 namespace spf {
 
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string RemoveSpaces(std::string_view text) {
-    std::string out;
-    for (char c : text)
-        if (c != ' ') out.push_back(c);
-    return out;
-}
-
-std::optional<NormalisedAmount> FromValue(double x) {
-    const double scaled = x * 100.0;
-    // Beyond 64 bits the amount cannot be held exactly; treat it as not a number.
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2e18) return std::nullopt;
-    const auto n = static_cast<int64_t>(std::nearbyint(scaled));  // halves to even
-    return NormalisedAmount{FormatHundredths(n), n};
-}
 
 }  // namespace
 
@@ -82,26 +68,22 @@ std::string FormatHundredths(int64_t hundredths) {
 }
 
 std::optional<NormalisedAmount> NormaliseAmount(std::string_view text) {
-    if (auto x = ParseCommaNumber(RemoveSpaces(text))) return FromValue(*x);
-    std::string second(text);
-    const size_t lastDot = second.rfind('.');
-    if (lastDot != std::string::npos) second[lastDot] = ',';
-    std::string cleaned;
-    for (char c : second)
-        if (c != '.' && c != ' ') cleaned.push_back(c);
-    if (auto x = ParseCommaNumber(cleaned)) return FromValue(*x);
-    return std::nullopt;
+    const auto hundredths = ReadTypedAmount(text);
+    if (!hundredths) return std::nullopt;
+    return NormalisedAmount{FormatHundredths(*hundredths), *hundredths};
 }
 
-void FormatujLiczbe(Grid& grid, int col, int row) {
-    if (col <= 1 || row <= 1 || !grid.Contains(col, row)) return;
+AmountReading FormatujLiczbe(Grid& grid, int col, int row) {
+    if (col <= 1 || row <= 1 || !grid.Contains(col, row)) return AmountReading::Untouched;
     Cell& cell = grid.At(col, row);
     if (auto amount = NormaliseAmount(cell.Cells)) {
         cell.Cells = amount->text;
         cell.EnsureProps().Val = std::to_string(amount->hundredths);
-    } else {
-        cell.Cells.clear();
+        return AmountReading::Amount;
     }
+    const bool blank = IsBlankAmountText(cell.Cells);
+    cell.Cells.clear();
+    return blank ? AmountReading::Blank : AmountReading::NotAnAmount;
 }
 
 std::string DodajSeparator(std::string_view text) {

@@ -18,11 +18,20 @@ std::optional<double> ParseCommaNumber(std::string_view text);
 // The amount in hundredths written with exactly two decimals: 123456 -> "1234,56".
 std::string FormatHundredths(int64_t hundredths);
 
-// Normalises the amount typed into the grid text of a cell (column > 1, row > 1).
-void FormatujLiczbe(Grid& grid, int col, int row);
+// What FormatujLiczbe made of a cell's grid text.
+enum class AmountReading {
+    Untouched,    // the margin column, the first row or outside the grid: left as it was
+    Amount,       // read: the grid text and Val hold the normalised amount
+    Blank,        // nothing but spaces: the grid text is emptied
+    NotAnAmount,  // a text that is not an amount: the grid text is emptied
+};
 
-// The normalised form of one amount text: grid text and Val, or nothing
-// when the text is not a number.
+// Normalises the amount typed into the grid text of a cell (column > 1, row > 1).
+// Val is set only when the text is an amount.
+AmountReading FormatujLiczbe(Grid& grid, int col, int row);
+
+// The normalised form of one amount text (see ReadTypedAmount for the forms
+// read): grid text and Val, or nothing when the text is not an amount.
 struct NormalisedAmount {
     std::string text;
     int64_t hundredths = 0;

@@ -34,10 +34,25 @@ expect_cell "$out/text.spf" 'A!C6' '###' '###'
 expect_cell "$out/english.spf" 'A!B4' Loss Loss Zysk Loss
 "$cli" header "$out/english.spf" | grep -qx 'LangID=1' || fail "--lang en did not set LangID"
 
-# An amount cell given a text keeps the text as its value and shows nothing.
-"$cli" set "$book" -o "$out/bad.spf" 'A!B2=abc' || fail "set abc exited $?"
-expect_cell "$out/bad.spf" 'A!B2' '' abc
-expect_cell "$out/bad.spf" 'A!C2' – –
+# Pasted amounts read as meant, rounded on their digits.
+"$cli" set "$book" -o "$out/pasted.spf" 'A!B2=(1.234,50 zł)' 'A!B3=1,015' || fail "set pasted exited $?"
+expect_cell "$out/pasted.spf" 'A!B2' -1234,50 -123450
+expect_cell "$out/pasted.spf" 'A!B3' 1,02 102
+expect_cell "$out/pasted.spf" 'A!C2' -1233,48 -123348
+
+# An empty text empties an amount cell; its sheet totals what is left.
+"$cli" set "$book" -o "$out/cleared.spf" 'A!B2=' || fail "set empty exited $?"
+expect_cell "$out/cleared.spf" 'A!B2' '' ''
+expect_cell "$out/cleared.spf" 'A!C2' 25,00 2500
+
+# A text that is not an amount, typed into an amount cell, is refused.
+for typed in abc 12,3450,00; do
+    err=$("$cli" set "$book" -o "$out/bad.spf" 'A!B3=7' "A!B2=$typed" 2>&1 >/dev/null)
+    rc=$?
+    [ "$rc" = 1 ] || fail "\"$typed\" was accepted as an amount (status $rc)"
+    case $err in *small_book.spf*A!B2*"$typed"*) ;; *) fail "no file, cell and text in [$err]" ;; esac
+    [ ! -e "$out/bad.spf" ] || fail "a refused amount wrote its output"
+done
 
 # Refused: nothing is written.
 err=$("$cli" set "$book" -o "$out/refused.spf" 'A!B2=5' 'A!C2=5' 2>&1 >/dev/null)

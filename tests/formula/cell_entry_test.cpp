@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "fixture_book.h"
@@ -26,8 +27,11 @@ TEST(CellEntry, StoresTypedAmountsNormalised) {
         {2, "D5", "1.234.567.89", "1234567,89", "123456789"},
         {2, "D5", "-123456,78", "-123456,78", "-12345678"},
         {2, "D5", "0,005", "0,00", "0"},
-        // Not an amount: the grid text goes, Val keeps what was typed.
-        {2, "D5", "abc", "", "abc"},
+        {2, "D5", "1,015", "1,02", "102"},
+        {2, "D5", "(1.234,50 zł)", "-1234,50", "-123450"},
+        // Not an amount: the cell is emptied, value and all.
+        {2, "D5", "abc", "", ""},
+        {2, "D5", " ", "", ""},
         // Texts, typed-as-is cells and the first column and row are not normalised.
         {0, "D5", "1 234,5", "1 234,5", "1 234,5"},
         {3, "D5", "1 234,5", "1 234,5", "1 234,5"},
@@ -50,6 +54,35 @@ TEST(CellEntry, StoresTypedAmountsNormalised) {
     }
 }
 
+// Totals read Val, not the grid text: a typed text that is not an amount
+// must leave nothing there for them to read.
+TEST(CellEntry, TextThatIsNotAnAmountCountsAsAnEmptyCell) {
+    const std::pair<const char*, AmountReading> cases[] = {
+        {"12,3450,00", AmountReading::NotAnAmount},
+        {"abc", AmountReading::NotAnAmount},
+        {"  ", AmountReading::Blank},
+    };
+    for (const auto& [typed, reading] : cases) {
+        FixtureBook book;
+        Grid& grid = book.AddSheet("nota_07");
+        book.Input("nota_07", "D5", 1000);
+        book.Input("nota_07", "D6", 500);
+        book.Formula("nota_07", "D7", "=SUM(RANGE('nota_07!D5'),RANGE('nota_07!D6'))");
+        CellEntry entry;
+        entry.StartEditing(book.wb, grid, 4, 6);
+        const CellEntryOutcome outcome = entry.FinishEditing(book.wb, "nota_07", grid, 4, 6, typed, true);
+        EXPECT_EQ(outcome.amount, reading) << typed;
+        EXPECT_TRUE(outcome.changed) << typed;
+        EXPECT_EQ(book.Val("nota_07", "D6"), "") << typed;
+        EXPECT_EQ(book.Shown("nota_07", "D6"), "") << typed;
+        book.recalc.RecalculateSheet(book.Index("nota_07"));
+        EXPECT_EQ(book.Val("nota_07", "D7"), "1000") << typed;
+        EXPECT_EQ(book.Shown("nota_07", "D7"), "10,00") << typed;
+        // Undo gives the amount back.
+        EXPECT_EQ(book.wb.UndoJournal.back(), "nota_07#4#6#500#5,00") << typed;
+    }
+}
+
 TEST(CellEntry, RecordsUndoAndAsksForRecalculationOnlyForAChange) {
     FixtureBook book;
     Grid& grid = book.AddSheet("nota_07");
@@ -61,6 +94,7 @@ TEST(CellEntry, RecordsUndoAndAsksForRecalculationOnlyForAChange) {
     CellEntryOutcome same = entry.FinishEditing(book.wb, "nota_07", grid, 4, 5, "10,00", true);
     EXPECT_FALSE(same.changed);
     EXPECT_FALSE(same.recalcRequested);
+    EXPECT_EQ(same.amount, AmountReading::Untouched);
     EXPECT_TRUE(book.wb.UndoJournal.empty());
     EXPECT_TRUE(book.wb.Saved);
     EXPECT_EQ(grid.At(4, 5).Props->Text1, "");
@@ -68,6 +102,7 @@ TEST(CellEntry, RecordsUndoAndAsksForRecalculationOnlyForAChange) {
     CellEntryOutcome changed = entry.FinishEditing(book.wb, "nota_07", grid, 4, 5, "25", true);
     EXPECT_TRUE(changed.changed);
     EXPECT_TRUE(changed.recalcRequested);
+    EXPECT_EQ(changed.amount, AmountReading::Amount);
     EXPECT_FALSE(book.wb.Saved);
     ASSERT_EQ(book.wb.UndoJournal.size(), 1u);
     EXPECT_EQ(book.wb.UndoJournal[0], "nota_07#4#5#1000#10,00");
