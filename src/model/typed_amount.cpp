@@ -126,6 +126,9 @@ std::optional<Digits> ReadMantissa(std::string_view text) {
     } else if (comma != std::string_view::npos) {
         return std::nullopt;
     } else if (dots >= 2 && DotGrouped(text)) {
+        // "1.234.567" is a whole amount in groups: read with the last dot as
+        // the decimal point it would be a thousandth of it. A single dot
+        // ("1.234", "1.5") stays the decimal point it always was.
         whole = WithoutDots(text);
     } else {
         // The last dot is the decimal point; earlier ones only split groups.

@@ -24,6 +24,8 @@ TEST(ReadTypedAmount, ReadsTheFormsAccountantsPaste) {
         {"1234.5", 123450},
         {"1.234.567.89", 123456789},  // the last dot is the decimal point
         {"12.5", 1250},
+        {"1.5", 150},
+        {"1.234", 123},  // a single dot stays the decimal point, ambiguous as it is
         {"-0,05", -5},
         {"+7", 700},
         {",5", 50},
