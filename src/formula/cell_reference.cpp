@@ -63,8 +63,6 @@ void ReadAddress(std::string_view address, CellReference& ref) {
 
 }  // namespace
 
-std::string SheetHandle(int sheetIndex) { return std::to_string(sheetIndex); }
-
 int FindSheetExact(const Workbook& workbook, std::string_view name) {
     int found = -1;
     for (size_t i = 0; i < workbook.Sheets.size(); ++i)

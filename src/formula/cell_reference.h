@@ -1,5 +1,5 @@
-// The reference inside RANGE('...'): Sheet!A1, A1, "c,r" or the sheet
-// handle form "h,c,r" that range expansion writes.
+// The reference inside RANGE('...'): Sheet!A1, A1, "c,r" or "h,c,r", where
+// the sheet handle h is the sheet's index in the workbook.
 #pragma once
 
 #include <string>
@@ -16,10 +16,6 @@ struct CellReference {
     int col = 0;
     int row = 0;
 };
-
-// A sheet handle is the sheet's index in the workbook: range expansion writes
-// it and the RANGE of the same evaluation reads it back.
-std::string SheetHandle(int sheetIndex);
 
 // Index of the sheet whose GridName equals name exactly; the last match wins.
 int FindSheetExact(const Workbook& workbook, std::string_view name);

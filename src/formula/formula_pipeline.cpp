@@ -2,7 +2,10 @@
 
 #include <vector>
 
+#include "formula/cell_reader.h"
 #include "formula/cell_reference.h"
+#include "formula/expression/float_checks.h"
+#include "formula/expression/number_text.h"
 #include "formula/formula_error.h"
 #include "formula/workbook_functions.h"
 #include "model/text_utils.h"
@@ -76,10 +79,100 @@ size_t ClosingParenthesis(std::string_view text, size_t open) {
     return std::string_view::npos;
 }
 
+enum class Scientific { No, Small, Large };
+
+// Whether text is a number the engine wrote in scientific form
+// ("-1,5E-7", "9,22337203685478E18"), and on which side of 1 it lies.
+Scientific ScientificForm(std::string_view text) {
+    const size_t e = text.find('E');
+    if (e == std::string_view::npos) return Scientific::No;
+    std::string_view mantissa = text.substr(0, e);
+    std::string_view exponent = text.substr(e + 1);
+    if (StartsWith(mantissa, "-")) mantissa.remove_prefix(1);
+    const bool small = StartsWith(exponent, "-");
+    if (small) exponent.remove_prefix(1);
+    const size_t comma = mantissa.find(',');
+    const std::string_view whole = mantissa.substr(0, comma);
+    const std::string_view fraction =
+        comma == std::string_view::npos ? std::string_view() : mantissa.substr(comma + 1);
+    if (whole.size() != 1 || !AllDigits(whole) || !AllDigits(fraction) || exponent.empty() ||
+        !AllDigits(exponent) || (comma != std::string_view::npos && fraction.empty()))
+        return Scientific::No;
+    return small ? Scientific::Small : Scientific::Large;
+}
+
 // "RANGE('x')" without its wrapper, in any letter case.
 std::string_view RangeArgument(std::string_view part) {
     if (part.size() < 9) throw FormulaError("malformed range");
     return part.substr(7, part.size() - 9);
+}
+
+// What a value text keeps of itself: a fraction or anything after a comma
+// goes. Cutting a scientific form at its comma would keep only its first
+// digit: below 1 the whole part is 0; above, the number lies beyond the
+// whole numbers a double holds exactly, so no exact amount can come of it.
+std::string_view WholePart(std::string_view value) {
+    switch (ScientificForm(value)) {
+        case Scientific::Small:
+            return "0";
+        case Scientific::Large:
+            throw FormulaError("number beyond exact amounts");
+        case Scientific::No:
+            break;
+    }
+    return value.substr(0, value.find(','));
+}
+
+// Calls take(whole, text) with the value of every argument, and of every
+// cell of a range argument, column by column, in the text it would have
+// had as an argument written out: whole is set, and text empty, for a
+// whole number, the usual value of a cell.
+template <typename Take>
+void ForEachArgumentValue(EvaluationContext& context, const std::vector<CallArgument>& arguments, int sheet,
+                          Take&& take) {
+    for (const CallArgument& argument : arguments) {
+        if (!argument.range) {
+            take(std::nullopt,
+                 ExpandCalls(context, ComputeText(context, ExpandCalls(context, argument.text, sheet)),
+                             sheet));
+            continue;
+        }
+        const CellRange& range = *argument.range;
+        CellReader reader(context);
+        for (int c = range.left; c <= range.right; ++c)
+            for (int r = range.top; r <= range.bottom; ++r) {
+                // As RANGE('Sheet!..') of the cell would, the read names the range's sheet.
+                context.defaultSheet = range.sheet;
+                const std::string_view whole = WholePart(reader.Read(range.sheet, c, r));
+                if (const auto number = expr::WholeNumberValue(whole)) {
+                    take(number, std::string());
+                    continue;
+                }
+                // Anything else is reduced and computed as the cell's RANGE call would be.
+                const std::string value = ExpandCalls(context, std::string(whole), sheet);
+                take(std::nullopt,
+                     ExpandCalls(context, ComputeText(context, ComputeText(context, value)), sheet));
+            }
+    }
+}
+
+// A value text read as SUM reads a parameter: anything the engine reads as
+// a number (TRUE counts 1), added as a double.
+double ParameterValue(EvaluationContext& context, const std::string& text) {
+    const expr::ValueRef value = expr::ParseExpression(text, EG4IDFunc(context));
+    if (!value->ReadableAs(expr::ValueType::Float)) throw FormulaError("SUM of a text");
+    return value->FloatValue();
+}
+
+// SUM(...) added left to right in a double, as the engine adds the
+// parameters of the call written out, but without writing it out.
+std::string SumValue(EvaluationContext& context, const std::vector<CallArgument>& arguments, int sheet) {
+    double sum = 0;
+    ForEachArgumentValue(context, arguments, sheet,
+                         [&](std::optional<int64_t> whole, const std::string& text) {
+                             sum += whole ? static_cast<double>(*whole) : ParameterValue(context, text);
+                         });
+    return std::string(WholePart(expr::NumberText(expr::CheckedFloat(sum))));
 }
 
 }  // namespace
@@ -110,10 +203,7 @@ std::string ComputeText(EvaluationContext& context, std::string_view text) {
         t[comma] = '.';
     if (StartsWith(t, "=")) t.erase(0, 1);
 
-    std::string value = expr::ParseExpression(t, EG4IDFunc(context))->StringValue();
-    const size_t cut = value.find(',');
-    if (cut != std::string::npos) value.erase(cut);
-    return value;
+    return std::string(WholePart(expr::ParseExpression(t, EG4IDFunc(context))->StringValue()));
 }
 
 std::string ExpandCalls(EvaluationContext& context, std::string_view text, int sheet) {
@@ -158,41 +248,38 @@ std::string CallValue(EvaluationContext& context, std::string_view call, int she
     if (EqualsIgnoreCase(name, "RANGE")) {
         h = ExpandCalls(context, ComputeText(context, call), sheet);
     } else {
-        h.assign(name).append("(");
         const size_t argsEnd = call.size() - 1;  // the closing ")" is dropped
         const std::string_view args =
             argsEnd > open ? call.substr(open + 1, argsEnd - open - 1) : std::string_view();
-        std::string joined;
-        bool any = false;
-        for (const std::string_view piece : SplitOutside(args, ',')) {
-            if (any) joined += ',';
-            joined += ArgumentText(context, piece, sheet);
-            any = true;
-        }
-        if (any) {
-            // Split again: an expanded range is one piece per cell.
-            for (const std::string_view piece : SplitOutside(joined, ',')) {
-                const std::string value = ComputeText(context, ExpandCalls(context, piece, sheet));
-                h += ExpandCalls(context, value, sheet);
-                h += ',';
-            }
-        }
-        h.pop_back();
-        h += ')';
+        std::vector<CallArgument> arguments;
+        for (const std::string_view piece : SplitOutside(args, ','))
+            arguments.push_back(ArgumentText(context, piece, sheet));
+        // A range written right to left leaves an empty argument, dropped when last.
+        if (!arguments.empty() && !arguments.back().range && arguments.back().text.empty())
+            arguments.pop_back();
+        if (arguments.empty()) throw FormulaError("call without arguments");
+        if (EqualsIgnoreCase(name, "SUM")) return SumValue(context, arguments, sheet);
+        h.assign(name).append("(");
+        ForEachArgumentValue(context, arguments, sheet,
+                             [&](std::optional<int64_t> whole, const std::string& text) {
+                                 h += whole ? expr::IntegerText(*whole) : text;
+                                 h += ',';
+                             });
+        h.back() = ')';
     }
     return ComputeText(context, h);
 }
 
-std::string ArgumentText(EvaluationContext& context, std::string_view piece, int sheet) {
+CallArgument ArgumentText(EvaluationContext& context, std::string_view piece, int sheet) {
     Trace(context.trace, "cnvParm:", piece);
     const size_t open = piece.find('(');
     if (open == std::string_view::npos || open == 0 || piece.find(':') == std::string_view::npos)
-        return std::string(piece);
+        return {std::string(piece), std::nullopt};
     const auto parts = SplitOutside(piece, ':');
     // The colons lie inside a call, as in SUM(RANGE(..):RANGE(..))>0: every
     // call of the piece is reduced in place, so that an operator after the
     // call is kept rather than taken for part of the call's arguments.
-    if (parts.size() < 2) return ExpandCalls(context, piece, sheet);
+    if (parts.size() < 2) return {ExpandCalls(context, piece, sheet), std::nullopt};
 
     const Workbook& wb = context.workbook();
     const CellReference first = ParseReference(wb, RangeArgument(parts[0]), context.trace, &context.sheets);
@@ -200,27 +287,13 @@ std::string ArgumentText(EvaluationContext& context, std::string_view piece, int
     const int rangeSheet = first.sheet >= 0 ? first.sheet : sheet;
     if (last.col < first.col || last.row < first.row) return {};
     // Every cell of the range is read, so a range reaching outside its sheet
-    // fails anyway; failing here keeps a typo from expanding into millions of cells.
+    // fails anyway; failing here keeps a typo from reading millions of cells.
     if (rangeSheet < 0 || rangeSheet >= static_cast<int>(wb.Sheets.size()))
         throw FormulaError("no sheet for range");
     const Grid* grid = wb.Sheets[static_cast<size_t>(rangeSheet)].Grid.get();
     if (!grid || !grid->Contains(first.col, first.row) || !grid->Contains(last.col, last.row))
         throw FormulaError("range outside the sheet");
-
-    const std::string handle = SheetHandle(rangeSheet);
-    std::string out;
-    for (int c = first.col; c <= last.col; ++c)
-        for (int r = first.row; r <= last.row; ++r) {
-            out += "RANGE('";
-            out += handle;
-            out += ',';
-            out += std::to_string(c);
-            out += ',';
-            out += std::to_string(r);
-            out += "'),";
-        }
-    out.pop_back();
-    return out;
+    return {std::string(), CellRange{rangeSheet, first.col, first.row, last.col, last.row}};
 }
 
 }  // namespace spf

@@ -4,6 +4,7 @@
 // the outer level.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,7 +27,25 @@ std::string ComputeText(EvaluationContext& context, std::string_view text);
 std::string ExpandCalls(EvaluationContext& context, std::string_view text, int sheet);
 // The value of one call "NAME(...)" or one group "(...)".
 std::string CallValue(EvaluationContext& context, std::string_view call, int sheet);
-// A range argument RANGE('..'):RANGE('..') becomes one RANGE per cell.
-std::string ArgumentText(EvaluationContext& context, std::string_view piece, int sheet);
+
+// The cells from (left, top) to (right, bottom) of one sheet.
+struct CellRange {
+    int sheet = -1;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// One argument of a call: a text, or the cells a range argument
+// RANGE('..'):RANGE('..') names. A range is read cell by cell as each
+// cell's own RANGE would read it, without a text of one reference per cell.
+struct CallArgument {
+    std::string text;
+    std::optional<CellRange> range;
+};
+
+// A range argument becomes its cells; one written right to left, an empty text.
+CallArgument ArgumentText(EvaluationContext& context, std::string_view piece, int sheet);
 
 }  // namespace spf

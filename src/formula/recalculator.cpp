@@ -6,6 +6,7 @@
 
 #include "formula/cell_reference.h"
 #include "formula/edit_permission.h"
+#include "formula/expression/number_text.h"
 #include "formula/formula_pipeline.h"
 #include "formula/nota10_rule.h"
 #include "model/amounts.h"
@@ -16,17 +17,24 @@ namespace spf {
 namespace {
 
 // Val (hundredths) as the grid text of an amount: 123456 -> "1234,56".
+// Beyond the whole numbers a double holds exactly an amount can no longer be
+// added up or re-read exactly, so it fails rather than show a rounded figure.
 std::optional<std::string> AmountText(const std::string& val) {
-    const auto x = ParseCommaNumber(Trim(val));
-    if (!x) return std::nullopt;
+    const std::string_view text = Trim(val);
     // Whole hundredths, the usual case, are written exactly.
-    if (*x == std::trunc(*x) && std::fabs(*x) < 9e15) return FormatHundredths(static_cast<int64_t>(*x));
+    if (const auto whole = expr::WholeNumberValue(text)) {
+        const auto limit = static_cast<int64_t>(expr::kExactWholeLimit);
+        if (*whole >= limit || *whole <= -limit) return std::nullopt;
+        return FormatHundredths(*whole);
+    }
+    const auto x = ParseCommaNumber(text);
+    if (!x || !(std::fabs(*x) < expr::kExactWholeLimit)) return std::nullopt;
     const int size = std::snprintf(nullptr, 0, "%.2f", *x / 100);
-    std::string text(static_cast<size_t>(size), '\0');
-    std::snprintf(text.data(), text.size() + 1, "%.2f", *x / 100);
-    for (char& c : text)
+    std::string shown(static_cast<size_t>(size), '\0');
+    std::snprintf(shown.data(), shown.size() + 1, "%.2f", *x / 100);
+    for (char& c : shown)
         if (c == '.') c = ',';
-    return text;
+    return shown;
 }
 
 class SuspendPropagation {

@@ -1,13 +1,12 @@
 #include "formula/workbook_functions.h"
 
+#include "formula/cell_reader.h"
 #include "formula/cell_reference.h"
 #include "formula/expression/float_checks.h"
 #include "formula/expression/literals.h"
 #include "formula/expression/number_text.h"
 #include "formula/formula_error.h"
 #include "formula/general_identifiers.h"
-#include "model/display_text.h"
-#include "model/text_utils.h"
 
 namespace spf {
 
@@ -24,24 +23,11 @@ std::string TRangeExpr::StringValue() const {
         ref.sheet = context_.defaultSheet;
     if (ref.sheet < 0 || ref.sheet >= static_cast<int>(wb.Sheets.size()))
         throw FormulaError("no sheet to read");
-    TSheet& sheet = wb.Sheets[static_cast<size_t>(ref.sheet)];
+    const TSheet& sheet = wb.Sheets[static_cast<size_t>(ref.sheet)];
     if (!sheet.Grid || !sheet.Grid->Contains(ref.col, ref.row))
         throw FormulaError("reference outside the sheet");
 
-    Cell& cell = sheet.Grid->At(ref.col, ref.row);
-    std::string value;
-    if (cell.Props) {
-        const auto& calc = context_.calculated;
-        if (calc && !(*calc == CalculatedCell{ref.sheet, ref.col, ref.row}) &&
-            calc->sheet < static_cast<int>(wb.Sheets.size()))
-            cell.Props->AddRef({wb.Sheets[static_cast<size_t>(calc->sheet)].GridName, calc->col, calc->row});
-        value = cell.Props->Val;
-        if (!cell.Props->Formula.empty() && StartsWith(value, "=")) value.erase(0, 1);
-    } else {
-        value = CellDisplayText(wb, *sheet.Grid, ref.col, ref.row);
-    }
-    const std::string_view trimmed = Trim(value);
-    return trimmed.empty() ? std::string("0") : std::string(trimmed);
+    return std::string(CellReader(context_).Read(ref.sheet, ref.col, ref.row));
 }
 
 bool TSumExpr::ParametersValid() {

@@ -46,6 +46,10 @@ public:
 
     // Adds a dependant unless the same (sheet, column, row) is already listed.
     void AddRef(const TReference& dependant);
+    // The same, looking first at position hint: a formula reading a range
+    // finds itself at the same position in cell after cell. Returns the
+    // dependant's position.
+    size_t AddRef(const TReference& dependant, size_t hint);
 };
 
 }  // namespace spf

@@ -30,6 +30,9 @@ expect 2375 A "=IF(RANGE('A!B2')+RANGE('A!B3')>0,(RANGE('A!B2')+RANGE('A!B3'))*P
 expect ABC A "=FIRMA"
 expect 2003 A "=ROKB"
 expect '###' A "=1/0"
+# Whole amounts stay exact up to 2^53; beyond, the formula fails.
+expect 1999999999999998 A "=SUM(999999999999999,999999999999999)"
+expect '###' A "=2^63"
 expect '###' A "=RANGE('A!Z9')"
 expect '###' A "=RANGE('Opcje!A1')"
 # Formula cells hold nothing until a recalculation.

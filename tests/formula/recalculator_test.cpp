@@ -31,11 +31,23 @@ struct ResultCase {
 
 TEST(CalculateCell, WritesValueAndShownTextByCellFormat) {
     const std::vector<ResultCase> cases = {
-        {"=123456", 1, "123456", "1234,56"}, {"=123456", 0, "123456", "123456"},
-        {"=-5", 2, "-5", "-0,05"},           {"=0", 2, "0", "0,00"},
-        {"=1/0", 2, kDash, kDash},           {"=1/0", 0, "###", "###"},
-        {"=1>0", 2, kDash, kDash},           {"=1>0", 0, "TRUE", "TRUE"},
+        {"=123456", 1, "123456", "1234,56"},
+        {"=123456", 0, "123456", "123456"},
+        {"=-5", 2, "-5", "-0,05"},
+        {"=0", 2, "0", "0,00"},
+        {"=1/0", 2, kDash, kDash},
+        {"=1/0", 0, "###", "###"},
+        {"=1>0", 2, kDash, kDash},
+        {"=1>0", 0, "TRUE", "TRUE"},
         {"=ROKA", 0, "2004", "2004"},
+        // Amounts of 16 digits stay exact; beyond 2^53 hundredths the cell
+        // fails rather than show a rounded or a small wrong amount.
+        {"=SUM(999999999999999,999999999999999)", 2, "1999999999999998", "19999999999999,98"},
+        {"=-9007199254740991", 2, "-9007199254740991", "-90071992547409,91"},
+        {"=9007199254740992", 2, kDash, kDash},
+        {"=9007199254740992", 0, "9007199254740992", "9007199254740992"},
+        {"=2^63", 2, kDash, kDash},
+        {"=0.3-0.1-0.2", 2, "0", "0,00"},
     };
     for (const ResultCase& c : cases) {
         FixtureBook book;

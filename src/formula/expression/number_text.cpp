@@ -7,6 +7,23 @@
 
 namespace spf::expr {
 
+namespace {
+
+// The exact decimal form of a magnitude from 2^49 upward, where a double is
+// a multiple of 1/8 and three decimals hold it exactly.
+std::string ExactFixed(double value) {
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 3);
+    std::string text(buf, res.ptr);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    const size_t point = text.find('.');
+    if (point != std::string::npos) text[point] = ',';
+    return text;
+}
+
+}  // namespace
+
 std::string NumberText(double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
@@ -25,6 +42,8 @@ std::string NumberText(double value) {
     }
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     const int exponent = std::atoi(std::string(sci.substr(e + 1)).c_str());
+    // Fifteen digits would round away the last units of a 16-digit amount.
+    if (exponent > 14 && std::fabs(value) < kExactWholeLimit) return ExactFixed(value);
 
     std::string out = negative ? "-" : "";
     if (exponent >= -4 && exponent <= 14) {
@@ -59,6 +78,16 @@ std::string IntegerText(int64_t value) {
     char buf[24];
     const auto res = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, res.ptr);
+}
+
+std::optional<int64_t> WholeNumberValue(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+    int64_t magnitude = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return negative ? -magnitude : magnitude;
 }
 
 }  // namespace spf::expr

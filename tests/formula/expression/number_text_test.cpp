@@ -1,5 +1,5 @@
 // The text of doubles: 15 significant digits, decimal comma, fixed or
-// scientific by magnitude.
+// scientific by magnitude, whole amounts up to 2^53 in full.
 #include "formula/expression/number_text.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 namespace spf::expr {
 namespace {
 
-TEST(NumberText, ShortestFormWithAtMost15Digits) {
+TEST(NumberText, ShortestFormWithAtMost15DigitsOrEveryWholeDigit) {
     const struct {
         double value;
         const char* text;
@@ -34,12 +34,18 @@ TEST(NumberText, ShortestFormWithAtMost15Digits) {
         {1.5e-7, "1,5E-7"},
         {1e-300, "1E-300"},
         {999999999999999.0, "999999999999999"},
-        {1e15, "1E15"},
-        {1234567890123456.0, "1,23456789012346E15"},
+        // Below 2^53 every digit of the integer part is written: fifteen
+        // significant digits would round away the units of a 16-digit amount.
+        {1e15, "1000000000000000"},
+        {1234567890123456.0, "1234567890123456"},
+        {-1999999999999998.0, "-1999999999999998"},
+        {9007199254740991.0, "9007199254740991"},
+        {1e15 + 0.5, "1000000000000000,5"},
+        {999999999999999.9, "999999999999999,875"},  // the double nearest to it, exactly
+        {9007199254740992.0, "9,00719925474099E15"},
         {1e20, "1E20"},
         {-1.5e20, "-1,5E20"},
         {0.99999999999999999, "1"},
-        {9.9999999999999999e14, "1E15"},  // rounding to 15 digits moves it up a decade
         {0.000099999999999999999, "0,0001"},
         {std::numeric_limits<double>::max(), "1,79769313486232E308"},
         {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
