@@ -1,8 +1,14 @@
 # One library per layer: every .cpp under the layer's folder belongs to it,
-# so adding a file needs no edit here.
+# so adding a file needs no edit here. A subfolder with a CMakeLists.txt of
+# its own is another layer and is left out.
 function(spf_layer_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE nested CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(lists ${nested})
+    get_filename_component(dir ${lists} DIRECTORY)
+    list(FILTER srcs EXCLUDE REGEX "^${dir}/")
+  endforeach()
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})

@@ -14,7 +14,7 @@ if ! command -v clang++ >/dev/null; then
   if [ "$(id -u)" -eq 0 ]; then apt-get install -y clang; else sudo apt-get install -y clang; fi
 fi
 
-sources=("$top"/src/model/*.cpp "$top"/src/model/file/*.cpp "$top"/src/period/core/*.cpp "$top"/fuzz/spf_reader_fuzzer.cpp)
+sources=("$top"/src/model/*.cpp "$top"/src/model/file/*.cpp "$top"/fuzz/spf_reader_fuzzer.cpp)
 bin=$out/spf_reader_fuzzer
 if [ ! -x "$bin" ] || [ -n "$(find "${sources[@]}" "$top"/src/model "$top"/fuzz -newer "$bin" -name '*.[ch]*' | head -1)" ]; then
   clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \

@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "workbench/catalogue/sheet_catalogue.h"
+#include "workbench/core/sheet_catalogue.h"
 
 namespace spf {
 

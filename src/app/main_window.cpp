@@ -29,7 +29,8 @@
 #include "app/start_window.h"
 #include "app/user_prompts.h"
 #include "formula/recalculator.h"
-#include "workbench/catalogue/sheet_catalogue.h"
+#include "period/core/profit_loss_variant.h"
+#include "workbench/core/sheet_catalogue.h"
 #include "workbench/view/language_switch.h"
 #include "workbench/view/sheet_fit.h"
 #include "workbench/view/sheet_view.h"
@@ -368,11 +369,7 @@ void MainWindow::AktualizujMenu() {
     }
     for (QAction* action : commands_.documentActions) action->setEnabled(open);
     commands_.jezyk->setText(LanguageCommandCaption(workbook_.LangID));
-    // The cash flow's net profit reads the variant in use.
-    const Grid* flows = workbook_.FindGrid("Przeplywy_mp");
-    const bool costOfSales = flows && flows->Contains(4, 6) && flows->At(4, 6).Props &&
-                             flows->At(4, 6).Props->Formula.find("RZiS_k") != std::string::npos;
-    profitLossVariant_ = costOfSales ? 1 : 0;
+    profitLossVariant_ = static_cast<int>(ProfitLossVariantInUse(workbook_));
 }
 
 }  // namespace spf

@@ -24,7 +24,7 @@
 #include "app/start_window.h"
 #include "app_harness.h"
 #include "model/file/spf_reader.h"
-#include "workbench/catalogue/note_visibility.h"
+#include "workbench/core/note_visibility.h"
 #include "workbench/view/sheet_view.h"
 
 using spf::Answer;

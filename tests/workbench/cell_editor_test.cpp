@@ -5,7 +5,7 @@
 
 #include "view_fixture.h"
 #include "view_test_support.h"
-#include "workbench/view/enter_walk.h"
+#include "workbench/core/enter_walk.h"
 
 using namespace spf;
 using namespace spf::test;

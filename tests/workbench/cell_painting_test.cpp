@@ -10,9 +10,9 @@
 #include "sheet_render.h"
 #include "view_fixture.h"
 #include "view_test_support.h"
+#include "workbench/core/indent_prefix.h"
 #include "workbench/view/cell_painter.h"
 #include "workbench/view/grid_properties.h"
-#include "workbench/view/indent_prefix.h"
 
 using namespace spf;
 using namespace spf::test;

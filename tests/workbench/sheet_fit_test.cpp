@@ -8,7 +8,7 @@
 
 #include "view_fixture.h"
 #include "view_test_support.h"
-#include "workbench/view/column_fit.h"
+#include "workbench/core/column_fit.h"
 
 using namespace spf;
 using namespace spf::test;

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "model/file/ratio_sheet_block.h"
 #include "model/text_utils.h"
-#include "period/core/ratio_sheet_block.h"
 
 namespace spf {
 

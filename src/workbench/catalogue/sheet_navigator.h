@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "workbench/catalogue/navigation_tree.h"
+#include "workbench/core/navigation_tree.h"
 
 class QStackedWidget;
 class QTreeWidget;

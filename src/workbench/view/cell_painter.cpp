@@ -7,8 +7,8 @@
 #include "model/amounts.h"
 #include "model/display_text.h"
 #include "model/text_utils.h"
+#include "workbench/core/indent_prefix.h"
 #include "workbench/view/grid_properties.h"
-#include "workbench/view/indent_prefix.h"
 
 namespace spf {
 

@@ -5,8 +5,8 @@
 #include "model/display_text.h"
 #include "model/text_utils.h"
 #include "model/workbook.h"
+#include "workbench/core/column_fit.h"
 #include "workbench/view/cell_painter.h"
-#include "workbench/view/column_fit.h"
 #include "workbench/view/sheet_view.h"
 
 namespace spf {

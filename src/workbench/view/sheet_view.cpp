@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "model/workbook.h"
+#include "workbench/core/cell_entry.h"
 #include "workbench/view/cell_editor.h"
-#include "workbench/view/cell_entry.h"
 #include "workbench/view/cell_hint.h"
 #include "workbench/view/cell_painter.h"
 #include "workbench/view/mouse_feedback.h"

@@ -22,9 +22,9 @@
 #include <optional>
 #include <vector>
 
-#include "workbench/view/enter_walk.h"
+#include "workbench/core/enter_walk.h"
+#include "workbench/core/merged_block.h"
 #include "workbench/view/grid_properties.h"
-#include "workbench/view/merged_block.h"
 #include "workbench/view/view_context.h"
 
 class QTimer;

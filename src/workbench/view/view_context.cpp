@@ -8,7 +8,7 @@
 namespace spf {
 
 ViewContext::ViewContext(Workbook& workbook, QObject* parent)
-    : QObject(parent), workbook_(workbook), timer_(new QTimer(this)) {
+    : QObject(parent), CellEntryHost(workbook), timer_(new QTimer(this)) {
     timer_->setSingleShot(true);
     timer_->setInterval(10);
     connect(timer_, &QTimer::timeout, this, &ViewContext::recalculateActiveNow);
@@ -26,7 +26,7 @@ bool ViewContext::recalcPending() const { return timer_->isActive(); }
 
 void ViewContext::recalculateActiveNow() {
     timer_->stop();
-    if (!workbook_.DocumentOpen || !active_) return;
+    if (!workbook().DocumentOpen || !active_) return;
     try {
         if (recalculate_) recalculate_(*active_);
     } catch (...) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/colors.h"
+#include "model/file/ratio_sheet_block.h"
 #include "model/file/spf_reader.h"
-#include "period/core/ratio_sheet_block.h"
 #include "spf_test_support.h"
 
 namespace spf {

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "model/file/ratio_sheet_block.h"
 #include "model/file/spf_reader.h"
 #include "model/file/spf_writer.h"
-#include "period/core/ratio_sheet_block.h"
 #include "spf_test_support.h"
 #include "test_sheets.h"
 

@@ -1,4 +1,4 @@
-#include "period/core/ratio_sheet_block.h"
+#include "model/file/ratio_sheet_block.h"
 
 #include <cctype>
 #include <string_view>

@@ -1,11 +1,11 @@
-#include "workbench/catalogue/note_visibility.h"
+#include "workbench/core/note_visibility.h"
 
 #include <array>
 #include <string_view>
 
 #include "model/text_utils.h"
 #include "model/workbook.h"
-#include "workbench/catalogue/sheet_catalogue.h"
+#include "workbench/core/sheet_catalogue.h"
 
 namespace spf {
 

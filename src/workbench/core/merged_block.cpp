@@ -1,4 +1,4 @@
-#include "workbench/view/merged_block.h"
+#include "workbench/core/merged_block.h"
 
 #include "model/grid.h"
 

@@ -1,4 +1,4 @@
-#include "workbench/view/indent_prefix.h"
+#include "workbench/core/indent_prefix.h"
 
 #include "model/text_utils.h"
 

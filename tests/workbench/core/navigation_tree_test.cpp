@@ -1,14 +1,14 @@
 // The shape of the navigation tree: groups, captions, the nodes that unused
 // notes are linked to, and the names the catalogue does not know.
-#include "workbench/catalogue/navigation_tree.h"
+#include "workbench/core/navigation_tree.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "catalogue_fixture.h"
-#include "workbench/catalogue/note_visibility.h"
-#include "workbench/catalogue/sheet_catalogue.h"
+#include "workbench/core/note_visibility.h"
+#include "workbench/core/sheet_catalogue.h"
 
 namespace spf {
 namespace {

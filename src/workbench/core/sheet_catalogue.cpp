@@ -1,4 +1,4 @@
-#include "workbench/catalogue/sheet_catalogue.h"
+#include "workbench/core/sheet_catalogue.h"
 
 #include <array>
 #include <utility>

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "workbench/catalogue/note_visibility.h"
-#include "workbench/catalogue/sheet_catalogue.h"
+#include "workbench/core/note_visibility.h"
+#include "workbench/core/sheet_catalogue.h"
 
 namespace spf::testing {
 

@@ -1,6 +1,6 @@
 // Which notes are in use, their numbers, the labels, the note references of
 // the statements and the notes list, over a workbook of the real catalogue.
-#include "workbench/catalogue/note_visibility.h"
+#include "workbench/core/note_visibility.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalogue_fixture.h"
-#include "workbench/catalogue/sheet_catalogue.h"
+#include "workbench/core/sheet_catalogue.h"
 
 namespace spf {
 namespace {

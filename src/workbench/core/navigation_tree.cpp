@@ -1,10 +1,10 @@
-#include "workbench/catalogue/navigation_tree.h"
+#include "workbench/core/navigation_tree.h"
 
 #include <array>
 
 #include "model/text_utils.h"
 #include "model/workbook.h"
-#include "workbench/catalogue/sheet_catalogue.h"
+#include "workbench/core/sheet_catalogue.h"
 
 namespace spf {
 

@@ -1,4 +1,4 @@
-#include "workbench/view/column_fit.h"
+#include "workbench/core/column_fit.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "workbench/view/enter_walk.h"
+#include "workbench/core/enter_walk.h"
 
 namespace spf {
 

@@ -1,0 +1,15 @@
+#include "period/core/profit_loss_variant.h"
+
+#include "model/workbook.h"
+
+namespace spf {
+
+ProfitLossVariant ProfitLossVariantInUse(const Workbook& workbook) {
+    const Grid* flows = workbook.FindGrid("Przeplywy_mp");
+    if (!flows || !flows->Contains(4, 6)) return ProfitLossVariant::Comparative;
+    const TCellProps* props = flows->At(4, 6).Props.get();
+    const bool costOfSales = props && props->Formula.find("RZiS_k") != std::string::npos;
+    return costOfSales ? ProfitLossVariant::CostOfSales : ProfitLossVariant::Comparative;
+}
+
+}  // namespace spf

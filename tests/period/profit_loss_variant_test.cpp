@@ -1,0 +1,60 @@
+// Which profit-and-loss variant a document uses, read from the cash flow's
+// net profit formula.
+#include "period/core/profit_loss_variant.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "model/workbook.h"
+
+namespace spf {
+namespace {
+
+struct VariantCase {
+    const char* name;
+    const char* sheet;
+    int columns, rows;
+    std::optional<std::string> formula;  // of (4, 6); none: the cell has no properties
+    ProfitLossVariant expected;
+};
+
+Workbook BookWith(const VariantCase& c) {
+    Workbook workbook;
+    TSheet sheet;
+    sheet.GridName = c.sheet;
+    sheet.Grid = std::make_unique<Grid>();
+    sheet.Grid->SetColumns(c.columns);
+    sheet.Grid->SetRows(c.rows);
+    if (c.formula && sheet.Grid->Contains(4, 6)) sheet.Grid->At(4, 6).EnsureProps().Formula = *c.formula;
+    workbook.Sheets.push_back(std::move(sheet));
+    return workbook;
+}
+
+class ProfitLossVariantCases : public ::testing::TestWithParam<VariantCase> {};
+
+TEST_P(ProfitLossVariantCases, ReadFromTheCashFlowNetProfit) {
+    const VariantCase& c = GetParam();
+    EXPECT_EQ(ProfitLossVariantInUse(BookWith(c)), c.expected);
+}
+
+constexpr auto kComparative = ProfitLossVariant::Comparative;
+constexpr auto kCostOfSales = ProfitLossVariant::CostOfSales;
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, ProfitLossVariantCases,
+    ::testing::Values(
+        VariantCase{"CostOfSales", "Przeplywy_mp", 7, 10, "=RANGE('RZiS_k!D47')", kCostOfSales},
+        VariantCase{"Comparative", "Przeplywy_mp", 7, 10, "=RANGE('RZiS_p!D52')", kComparative},
+        VariantCase{"NameInsideALongerFormula", "Przeplywy_mp", 7, 10, "=RANGE('RZiS_k!D47')+0",
+                    kCostOfSales},
+        VariantCase{"NameInAnotherCase", "Przeplywy_mp", 7, 10, "=RANGE('rzis_k!D47')", kComparative},
+        VariantCase{"CellWithoutProperties", "Przeplywy_mp", 7, 10, std::nullopt, kComparative},
+        VariantCase{"GridTooSmallForTheCell", "Przeplywy_mp", 4, 6, "=RANGE('RZiS_k!D47')", kComparative},
+        VariantCase{"SheetMissing", "Przeplywy_mb", 7, 10, "=RANGE('RZiS_k!D47')", kComparative}),
+    [](const ::testing::TestParamInfo<VariantCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace spf
