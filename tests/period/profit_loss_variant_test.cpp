@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "model/workbook.h"
+#include "test_sheets.h"
 
 namespace spf {
 namespace {
@@ -23,13 +23,8 @@ struct VariantCase {
 
 Workbook BookWith(const VariantCase& c) {
     Workbook workbook;
-    TSheet sheet;
-    sheet.GridName = c.sheet;
-    sheet.Grid = std::make_unique<Grid>();
-    sheet.Grid->SetColumns(c.columns);
-    sheet.Grid->SetRows(c.rows);
-    if (c.formula && sheet.Grid->Contains(4, 6)) sheet.Grid->At(4, 6).EnsureProps().Formula = *c.formula;
-    workbook.Sheets.push_back(std::move(sheet));
+    Grid& grid = *test::AddSheet(workbook, c.sheet, c.columns, c.rows).Grid;
+    if (c.formula && grid.Contains(4, 6)) grid.At(4, 6).EnsureProps().Formula = *c.formula;
     return workbook;
 }
 

@@ -1,23 +1,14 @@
 #include "catalogue_fixture.h"
 
 #include <algorithm>
-#include <memory>
 
+#include "test_sheets.h"
 #include "workbench/core/note_visibility.h"
 #include "workbench/core/sheet_catalogue.h"
 
 namespace spf::testing {
 
 namespace {
-
-void AddSheet(Workbook& workbook, const std::string& name, int columns, int rows) {
-    TSheet sheet;
-    sheet.GridName = name;
-    sheet.Grid = std::make_unique<Grid>();
-    sheet.Grid->SetColumns(columns);
-    sheet.Grid->SetRows(rows);
-    workbook.Sheets.push_back(std::move(sheet));
-}
 
 bool Skipped(std::initializer_list<const char*> without, const std::string& name) {
     return std::any_of(without.begin(), without.end(), [&](const char* n) { return name == n; });
@@ -28,19 +19,19 @@ bool Skipped(std::initializer_list<const char*> without, const std::string& name
 Workbook CatalogueWorkbook(std::initializer_list<const char*> without) {
     Workbook workbook;
     for (const char* name : kStatementNames)
-        if (!Skipped(without, name)) AddSheet(workbook, name, 7, 80);
-    AddSheet(workbook, std::string(kNotesListName), 6, 44);
+        if (!Skipped(without, name)) test::AddSheet(workbook, name, 7, 80);
+    test::AddSheet(workbook, std::string(kNotesListName), 6, 44);
     int listed = 0;
     for (const std::string& name : NoteSheetNames()) {
         if (Skipped(without, name)) continue;
-        AddSheet(workbook, name, 6, 8);
+        test::AddSheet(workbook, name, 6, 8);
         workbook.Sheets.back().Grid->At(2, 3).Cells = "Tytuł " + name;
         if (name == "nota_35") continue;
         Grid& list = *workbook.FindGrid(std::string(kNotesListName));
         CellProps(list, kSelectionColumn, kNotesListFirstRow + listed++).NoteSel = kNoteSelected;
     }
     for (const char* name : kAnalysisNames)
-        if (!Skipped(without, name)) AddSheet(workbook, name, 8, 10);
+        if (!Skipped(without, name)) test::AddSheet(workbook, name, 8, 10);
     workbook.EnsureAllProps();
     workbook.DocumentOpen = true;
     return workbook;

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "catalogue_fixture.h"
+#include "test_sheets.h"
 #include "workbench/core/note_visibility.h"
 #include "workbench/core/sheet_catalogue.h"
 
@@ -79,10 +78,7 @@ TEST(NavigationTree, UnusedNotesHaveNoNodeAndLinkToThePreviousOne) {
 
 TEST(NavigationTree, UnknownSheetIsAStatementFormAndAnalysisSheetsNeedUse) {
     Workbook workbook = CatalogueWorkbook({"AF_RZiS"});
-    TSheet extra;
-    extra.GridName = "Dodatkowy";
-    extra.Grid = std::make_unique<Grid>();
-    workbook.Sheets.push_back(std::move(extra));
+    test::AddSheet(workbook, "Dodatkowy", 0, 0);
     workbook.Sheets[static_cast<size_t>(workbook.FindSheet("AF_Bilans"))].Used = false;
     UpdateNoteVisibility(workbook);
     const NavigationTree tree = BuildNavigationTree(workbook);
