@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev
   libxlsxwriter-dev zlib1g-dev
-  fonts-liberation
+  fonts-liberation poppler-utils
   clang libclang-rt-14-dev clang-format
   locales
 )

@@ -38,5 +38,8 @@ Command MakeExprCommand();
 Command MakeEvalCommand();
 Command MakeRecalcCommand();
 Command MakeSetCommand();
+#ifdef SPF_CLI_PDF
+Command MakePrintPdfCommand();
+#endif
 
 }  // namespace spf::cli

@@ -19,8 +19,11 @@ namespace {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        MakeDumpCommand(), MakeHeaderCommand(), MakeResaveCommand(), MakeExprCommand(),
-        MakeEvalCommand(), MakeRecalcCommand(), MakeSetCommand(),
+        MakeDumpCommand(),     MakeHeaderCommand(), MakeResaveCommand(), MakeExprCommand(),
+        MakeEvalCommand(),     MakeRecalcCommand(), MakeSetCommand(),
+#ifdef SPF_CLI_PDF
+        MakePrintPdfCommand(),
+#endif
     };
     return commands;
 }

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# print-pdf: the example statement printed to PDF and read back as text.
+# Arguments: the tool, the test data folder, a scratch folder, the example statement.
+source "$(dirname "$0")/../cli/cli_lib.bash"
+EXAMPLE=$4
+pdf=$SCRATCH/statement.pdf
+text() { pdftotext -layout "$1" - 2>/dev/null; }
+pages() { pdfinfo "$1" 2>/dev/null | awk '/^Pages:/ { print $2 }'; }
+
+expect_status 0 "$CLI" print-pdf "$EXAMPLE" "$pdf"
+all=$(text "$pdf")
+for want in "(pieczątka jednostki)" "Rachunek zysków i strat" "3 335 000,00" "Sporządzono" \
+    "(nazwisko i imię, podpis kierownika jednostki)" "Bilans" "ciąg dalszy z poprzedniej strony" \
+    "Kapitał zapasowy" "Strona 1"; do
+  expect_contains "$all" "$want" "whole statement"
+done
+total=$(pages "$pdf")
+expect_contains "$all" "Strona $total" "the last page's number"
+
+# One sheet; every page of it numbered from 1.
+expect_status 0 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/rzis.pdf" --sheet RZiS_p
+one=$(text "$SCRATCH/rzis.pdf")
+expect_contains "$one" "(wariant porównawczy)" "--sheet"
+case "$one" in *"Bilans"*) fail "--sheet RZiS_p printed the balance sheet" ;; esac
+[ "$(pages "$SCRATCH/rzis.pdf")" -lt "$total" ] || fail "--sheet printed as many pages as the whole statement"
+
+# Whole zloty: the amounts lose their grosze.
+expect_status 0 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/whole.pdf" --sheet RZiS_p --whole-zloty
+whole=$(text "$SCRATCH/whole.pdf")
+expect_contains "$whole" "3 335 000 " "--whole-zloty"
+case "$whole" in *"3 335 000,00"*) fail "--whole-zloty kept the grosze" ;; esac
+
+# Without splitting no table is continued, and tables shrink to fit instead.
+expect_status 0 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/whole-tables.pdf" --no-split --same-size
+case "$(text "$SCRATCH/whole-tables.pdf")" in *"ciąg dalszy"*) fail "--no-split continued a table" ;; esac
+
+expect_status 0 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/a3.pdf" --paper a3 --font-size 12 --font "Liberation Serif"
+expect_contains "$(pdfinfo "$SCRATCH/a3.pdf")" "842 x 1191" "--paper a3"
+
+# Failures leave no output behind.
+expect_status 2 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/x.pdf" --paper B5
+expect_status 2 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/x.pdf" --font-size 30
+expect_status 2 "$CLI" print-pdf "$EXAMPLE"
+expect_status 1 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/x.pdf" --sheet Nieznany
+expect_contains "$ERR" "Nieznany" "unknown sheet"
+expect_status 1 "$CLI" print-pdf "$SCRATCH/missing.spf" "$SCRATCH/x.pdf"
+expect_status 1 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/x.pdf" --ranges "$SCRATCH/missing.txt"
+expect_status 1 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/no/such/folder/x.pdf"
+[ ! -e "$SCRATCH/x.pdf" ] || fail "a failed print-pdf left x.pdf"
+finish
