@@ -15,6 +15,21 @@ for want in "(pieczątka jednostki)" "Rachunek zysków i strat" "3 335 000,00" "
   expect_contains "$all" "$want" "whole statement"
 done
 total=$(pages "$pdf")
+
+# Geometry in points on A4: the page number centred under the usable width
+# (left margin 14.99 mm, right 10 mm, so at 107.5 mm = 304.7 pt) in the footer
+# band above the 12.7 mm bottom margin; body text at 8 points, labels of the
+# signature block at 6.
+boxes=$(pdftotext -f 1 -l 1 -bbox "$pdf" - 2>/dev/null)
+word_box() { echo "$boxes" | grep -m1 ">$1<" | sed -E 's/.*xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)".*/\1 \2 \3 \4/'; }
+within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }' || fail "$4: $1 not in [$2, $3]"; }
+read -r x1 y1 _ y2 <<<"$(word_box Strona)"
+within "$x1" 285 295 "page number left edge"
+within "$y2" 783 806 "page number in the footer band"
+read -r _ y1 _ y2 <<<"$(word_box Wyszczególnienie)"
+within "$(awk -v a="$y1" -v b="$y2" 'BEGIN { print b - a }')" 8 10 "8-point text height"
+read -r _ y1 _ y2 <<<"$(word_box Sporządzono)"
+within "$(awk -v a="$y1" -v b="$y2" 'BEGIN { print b - a }')" 6 7.5 "6-point label height"
 expect_contains "$all" "Strona $total" "the last page's number"
 
 # One sheet; every page of it numbered from 1.
