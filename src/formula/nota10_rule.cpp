@@ -10,18 +10,17 @@
 
 namespace spf {
 
-namespace {
-constexpr int kAmountColumn = 5;
+bool Nota10RuleApplies(const TSheet& sheet, int row) {
+    if (sheet.GridName != "nota_10" || !sheet.Grid) return false;
+    const Grid& grid = *sheet.Grid;
+    const int rows = grid.Rows();
+    if (row != rows - 5 && row != rows - 6 && row != rows - 2) return false;
+    return grid.Contains(kNota10AmountColumn, row) && !CellMayBeEdited(grid, kNota10AmountColumn, row);
 }
 
 void ApplyNota10Rule(TSheet& sheet, int row) {
-    if (sheet.GridName != "nota_10" || !sheet.Grid) return;
-    Grid& grid = *sheet.Grid;
-    const int rows = grid.Rows();
-    if (row != rows - 5 && row != rows - 6 && row != rows - 2) return;
-    if (!grid.Contains(kAmountColumn, row) || CellMayBeEdited(grid, kAmountColumn, row)) return;
-
-    Cell& cell = grid.At(kAmountColumn, row);
+    if (!Nota10RuleApplies(sheet, row)) return;
+    Cell& cell = sheet.Grid->At(kNota10AmountColumn, row);
     if (!cell.Props) return;  // no Val to round
     // Val and the shown text are rounded each on its own: a shown text that
     // is not an amount yet (never calculated, or a failure marker) must not

@@ -6,9 +6,15 @@
 
 namespace spf {
 
-// Applies to rows Rows-6, Rows-5 and Rows-2 of the sheet named nota_10 when
-// their E cell is not editable. Val and the shown text are rounded where
-// each holds an amount; what is not an amount stays as it was.
+// The column whose amount the rule rounds (E).
+inline constexpr int kNota10AmountColumn = 5;
+
+// Whether the rule rounds the E cell of the row: rows Rows-6, Rows-5 and
+// Rows-2 of the sheet named nota_10, when that cell is not editable.
+bool Nota10RuleApplies(const TSheet& sheet, int row);
+
+// Where the rule applies, Val and the shown text of the E cell are rounded
+// where each holds an amount; what is not an amount stays as it was.
 void ApplyNota10Rule(TSheet& sheet, int row);
 
 }  // namespace spf

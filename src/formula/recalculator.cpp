@@ -37,6 +37,23 @@ std::optional<std::string> AmountText(const std::string& val) {
     return shown;
 }
 
+// Rounds after the first pass. One settles references without cycles; more
+// are needed only where a formula read a cell for the first time in the
+// round before. A cycle whose values never settle ends here.
+constexpr int kMaxFollowUpRounds = 10;
+
+bool HasFormula(const Cell& cell) { return cell.Props && !cell.Props->Formula.empty(); }
+
+// What a calculation may change in a cell.
+struct CellState {
+    std::string val;
+    std::string shown;
+
+    explicit CellState(const Cell& cell)
+        : val(cell.Props ? cell.Props->Val : std::string()), shown(cell.Cells) {}
+    bool operator==(const CellState&) const = default;
+};
+
 class SuspendPropagation {
 public:
     explicit SuspendPropagation(bool& flag) : flag_(flag) { flag_ = true; }
@@ -148,16 +165,65 @@ bool Recalculator::RecalculateNamedSheet(const std::string& gridName) {
     }
 }
 
+void Recalculator::CalculateNoting(int sheet, int col, int row) {
+    TSheet& sh = context_.workbook().Sheets[static_cast<size_t>(sheet)];
+    Grid& grid = *sh.Grid;
+    if (!grid.Contains(col, row) || !HasFormula(grid.At(col, row))) {
+        CalculateOne(sheet, col, row);
+        return;
+    }
+    // Calculating any cell of a tax row of nota_10 may round its E cell.
+    const bool rounds = col != kNota10AmountColumn && Nota10RuleApplies(sh, row);
+    const CellState before(grid.At(col, row));
+    const CellState roundedBefore(grid.At(rounds ? kNota10AmountColumn : col, row));
+    if (!CalculateOne(sheet, col, row)) return;
+    const uint64_t at = stamps_.Next();
+    stamps_.Mark(context_.workbook(), {sheet, col, row}, at);
+    if (CellState(grid.At(col, row)) != before) changes_.push_back({{sheet, col, row}, at});
+    if (rounds && CellState(grid.At(kNota10AmountColumn, row)) != roundedBefore)
+        changes_.push_back({{sheet, kNota10AmountColumn, row}, at});
+}
+
+bool Recalculator::MissedByAReader(const Change& change) {
+    const Workbook& wb = context_.workbook();
+    const Cell& cell =
+        wb.Sheets[static_cast<size_t>(change.cell.sheet)].Grid->At(change.cell.col, change.cell.row);
+    if (!cell.Props) return false;
+    for (const TReference& ref : cell.Props->Ref) {
+        const int sheet = context_.sheets.Find(ref.SheetName);
+        if (sheet < 0) continue;
+        const Grid& grid = *wb.Sheets[static_cast<size_t>(sheet)].Grid;
+        if (!grid.Contains(ref.Col, ref.Row) || !HasFormula(grid.At(ref.Col, ref.Row)) ||
+            CellMayBeEdited(grid, ref.Col, ref.Row))
+            continue;
+        // A reader calculated with the change itself (a nota_10 rounding) read the cell before it.
+        if (stamps_.Of(wb, {sheet, ref.Col, ref.Row}) <= change.at) return true;
+    }
+    return false;
+}
+
 bool Recalculator::RecalculateWorkbook() {
     SuspendPropagation suspended(propagationSuspended_);
     try {
-        for (int pass = 0; pass < 2; ++pass)
-            for (int s = 0; s < static_cast<int>(context_.workbook().Sheets.size()); ++s) {
-                if (!ValidSheet(s)) continue;
-                const Grid& grid = *context_.workbook().Sheets[static_cast<size_t>(s)].Grid;
-                for (int c = 1; c < grid.Columns(); ++c)
-                    for (int r = 1; r < grid.Rows(); ++r) CalculateCell(s, c, r);
-            }
+        Workbook& wb = context_.workbook();
+        changes_.clear();
+        for (int s = 0; s < static_cast<int>(wb.Sheets.size()); ++s) {
+            if (!ValidSheet(s)) continue;
+            const Grid& grid = *wb.Sheets[static_cast<size_t>(s)].Grid;
+            for (int c = 1; c < grid.Columns(); ++c)
+                for (int r = 1; r < grid.Rows(); ++r) CalculateNoting(s, c, r);
+        }
+        for (int round = 0; round < kMaxFollowUpRounds; ++round) {
+            context_.sheets.Refresh(wb);
+            starts_.clear();
+            for (const Change& change : changes_)
+                if (MissedByAReader(change)) starts_.push_back(change.cell);
+            if (starts_.empty()) break;
+            changes_.clear();
+            for (const CalculatedCell& c :
+                 dependants_.Collect(wb, starts_, DependantOrder::Starts::AgainWhenReached))
+                CalculateNoting(c.sheet, c.col, c.row);
+        }
         return true;
     } catch (...) {
         return false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "formula/calculation_stamps.h"
 #include "formula/dependant_order.h"
 #include "formula/evaluation_context.h"
 
@@ -36,7 +37,11 @@ public:
     // The same loop over the sheet with that exact GridName.
     bool RecalculateNamedSheet(const std::string& gridName);
 
-    // Two passes over every sheet without propagation.
+    // Leaves every formula cell at the value a further recalculation would
+    // give: one pass over every sheet in workbook order, then, while a cell
+    // changed after a cell that reads it was calculated, the cells reached
+    // from such cells, in dependency order. A cycle of references that never
+    // settles is cut after a few rounds.
     bool RecalculateWorkbook();
 
     bool PropagationSuspended() const { return propagationSuspended_; }
@@ -50,10 +55,22 @@ private:
     void Propagate(DependantOrder::Starts again);
     bool ValidSheet(int sheet) const;
 
+    // A cell whose value or shown text a calculation changed, and its stamp.
+    struct Change {
+        CalculatedCell cell;
+        uint64_t at = 0;
+    };
+    // CalculateOne that stamps the cell and notes the cells it changed.
+    void CalculateNoting(int sheet, int col, int row);
+    // Whether a formula cell reading the changed cell was calculated before the change.
+    bool MissedByAReader(const Change& change);
+
     EvaluationContext context_;
     bool propagationSuspended_ = false;
     DependantOrder dependants_;
     std::vector<CalculatedCell> starts_;
+    CalculationStamps stamps_;
+    std::vector<Change> changes_;
 };
 
 }  // namespace spf

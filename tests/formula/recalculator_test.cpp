@@ -208,24 +208,35 @@ TEST(Cycles, RandomReadsEndAndSettle) {
     }
 }
 
-TEST(WorkbookRecalculation, TwoPassesWithoutOrderingByDependency) {
+TEST(WorkbookRecalculation, LeavesEveryFormulaUpToDateWhateverTheOrder) {
     FixtureBook book;
     book.AddSheet("A");
-    // C2 reads C3, which is calculated after it: the second pass brings it up to date.
+    book.AddSheet("B");
+    // C2 reads C3, which is calculated after it.
     book.Formula("A", "C2", "=RANGE('A!C3')");
     book.Formula("A", "C3", "=7");
-    // E2 reads E3 reads E4: two passes are one step short.
+    // E2 reads E3 reads E4: each against the order of calculation.
     book.Formula("A", "E2", "=RANGE('A!E3')");
     book.Formula("A", "E3", "=RANGE('A!E4')");
-    book.Formula("A", "E4", "=7");
+    book.Formula("A", "E4", "=RANGE('B!C2')+1");
+    // Through a later sheet and back.
+    book.Formula("B", "C2", "=RANGE('A!C3')*2");
+    book.Formula("A", "F2", "=SUM(RANGE('A!E2'):RANGE('A!E4'))");
     EXPECT_TRUE(book.recalc.RecalculateWorkbook());
     EXPECT_EQ(book.Val("A", "C2"), "7");
-    EXPECT_EQ(book.Val("A", "E2"), "0");
-    EXPECT_EQ(book.Val("A", "E3"), "7");
+    EXPECT_EQ(book.Val("A", "E2"), "15");
+    EXPECT_EQ(book.Val("A", "F2"), "45");
     EXPECT_FALSE(book.recalc.PropagationSuspended());
-    // Once the dependants are known, one sheet recalculation settles the chain.
-    EXPECT_TRUE(book.recalc.RecalculateSheet(0));
-    EXPECT_EQ(book.Val("A", "E2"), "7");
+
+    // After an edit the same holds, and a settled workbook takes one pass.
+    book.Formula("A", "C3", "=8");
+    EXPECT_TRUE(book.recalc.RecalculateWorkbook());
+    EXPECT_EQ(book.Val("A", "E2"), "17");
+    EXPECT_EQ(book.Val("A", "F2"), "51");
+    CalculationCounter counter;
+    book.recalc.context().trace = &counter;
+    EXPECT_TRUE(book.recalc.RecalculateWorkbook());
+    EXPECT_EQ(counter.count, 2 * 7 * 11);  // every content cell of both sheets once
 }
 
 TEST(SheetRecalculation, NormalisesAmountsAndKeepsFailureMarkers) {
