@@ -138,6 +138,29 @@ TEST_F(PrintJob, BadCellsStopTheAssemblyAtTheirLine) {
     }
 }
 
+TEST_F(PrintJob, RangesAreCutToTheirSheet) {
+    struct Case {
+        const char* line;
+        std::vector<int> range;  // left, top, right, bottom
+        int columns, rows;
+    };
+    for (const Case& c : {Case{"Aktywa\t\t\t2\t1\t99\t1000000", {2, 1, 6, 9}, 5, 9},
+                          Case{"Aktywa\t\t\t-4\t-3\t3\t2", {0, 0, 3, 2}, 4, 3},
+                          Case{"Aktywa\t\t\t4\t8\t3\t5", {4, 8, 3, 5}, 0, 0}}) {
+        SCOPED_TRACE(c.line);
+        book = Workbook{};
+        queue.Clear();
+        Sheet("Aktywa", 10);
+        Assemble(std::string(c.line) + "\n");
+        ASSERT_EQ(queue.Entries.size(), 1u);
+        const TGridProperties& e = *queue.Entries[0];
+        EXPECT_EQ((std::vector<int>{e.LeftCol, e.TopRow, e.RightCol, e.BottomRow}), c.range);
+        EXPECT_EQ(e.ColCount, c.columns);
+        EXPECT_EQ(e.RowCount, c.rows);
+        EXPECT_EQ(e.ColumnKinds.size(), static_cast<size_t>(c.columns));
+    }
+}
+
 TEST_F(PrintJob, MissingTableFileIsAnError) {
     EXPECT_THROW(ReadPrintRangeTable(std::string(SPF_TEST_DATA_DIR) + "/no-such-table.txt"), PrintTableError);
 }

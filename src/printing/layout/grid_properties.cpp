@@ -13,12 +13,14 @@ TGridProperties::TGridProperties(const Workbook& book, const spf::Grid& grid, in
                                  int rightCol, int bottomRow)
     : Book(&book),
       Grid(&grid),
-      LeftCol(leftCol),
-      TopRow(topRow),
-      RightCol(rightCol),
-      BottomRow(bottomRow),
-      ColCount(std::max(0, rightCol - leftCol + 1)),
-      RowCount(std::max(0, bottomRow - topRow + 1)),
+      // A range is cut to its sheet: a damaged table must not make the layout
+      // measure rows that do not exist.
+      LeftCol(std::max(0, leftCol)),
+      TopRow(std::max(0, topRow)),
+      RightCol(std::min(rightCol, grid.Columns() - 1)),
+      BottomRow(std::min(bottomRow, grid.Rows() - 1)),
+      ColCount(std::max(0, RightCol - LeftCol + 1)),
+      RowCount(std::max(0, BottomRow - TopRow + 1)),
       ColumnKinds(static_cast<size_t>(ColCount), kAmountColumn),
       PrintColWidths(static_cast<size_t>(ColCount)),
       PrintColLefts(static_cast<size_t>(ColCount)),

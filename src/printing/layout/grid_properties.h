@@ -34,8 +34,8 @@ public:
     // Where the cells come from.
     const Workbook* Book;
     const spf::Grid* Grid;
-    int LeftCol, TopRow, RightCol, BottomRow;
-    int ColCount, RowCount;  // never negative: an inverted range prints no rows
+    int LeftCol, TopRow, RightCol, BottomRow;  // inside the sheet
+    int ColCount, RowCount;                    // never negative: an inverted range prints no rows
 
     std::string Title;  // may hold CR LF; empty: no caption
     bool Selected = true;
