@@ -28,6 +28,11 @@ TEST_F(Measuring, ColumnWidthsByKind) {
          {kTextColumn, kAmountColumn, kNoteColumn, kWideAmountColumn, kHiddenColumn},
          {21000, 1850, 450, 3700, 0},
          {0, 21000, 22850, 23300, 27000}},
+        // Several text columns share the width the others leave.
+        {PageOrientation::Portrait,
+         {kTextColumn, kAmountColumn, kTextColumn, kAmountColumn, kTextColumn},
+         {4768, 1850, 4766, 1850, 4766},
+         {0, 4768, 6618, 11384, 13234}},
         {PageOrientation::Portrait,
          {kTextColumn, kHiddenColumn, kHiddenColumn, kHiddenColumn, kAmountColumn},
          {16150, 0, 0, 0, 1850},

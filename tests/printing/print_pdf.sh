@@ -32,6 +32,10 @@ read -r _ y1 _ y2 <<<"$(word_box Sporządzono)"
 within "$(awk -v a="$y1" -v b="$y2" 'BEGIN { print b - a }')" 6 7.5 "6-point label height"
 expect_contains "$all" "Strona $total" "the last page's number"
 
+# No table is squeezed to unreadable type (the smallest print is the 6-point signature labels).
+tiny=$(pdftotext -bbox "$pdf" - 2>/dev/null | awk -F'"' '/<word/ && $8 - $4 < 5 { print $9 }' | head -3)
+[ -z "$tiny" ] || fail "text below 5 points: $tiny"
+
 # One sheet; every page of it numbered from 1.
 expect_status 0 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/rzis.pdf" --sheet RZiS_p
 one=$(text "$SCRATCH/rzis.pdf")

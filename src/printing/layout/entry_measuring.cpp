@@ -67,7 +67,24 @@ void ComputeColumnWidths(TPrintQueue& q, TGridProperties& e) {
         }
     }
     const size_t stretch = static_cast<size_t>(e.StretchCol);
-    if (stretch < e.PrintColWidths.size() && e.ColumnKinds[stretch] != kHiddenColumn) {
+    if (stretch < e.PrintColWidths.size() && e.ColumnKinds[stretch] == kTextColumn) {
+        // Text columns share what the other columns leave, the stretch column
+        // taking the odd units; a lone text column takes it all. Were each to
+        // claim the whole width, a second one would squeeze the first to
+        // nothing and the table down to the smallest size.
+        int texts = 0, others = 0;
+        for (int c = 0; c < e.ColCount; ++c) {
+            if (e.ColumnKinds[static_cast<size_t>(c)] == kTextColumn)
+                ++texts;
+            else
+                others += e.PrintColWidths[static_cast<size_t>(c)];
+        }
+        const int leftover = q.Canvas.UsableWidth() - others;
+        for (int c = 0; c < e.ColCount; ++c)
+            if (e.ColumnKinds[static_cast<size_t>(c)] == kTextColumn)
+                e.PrintColWidths[static_cast<size_t>(c)] = leftover / texts;
+        e.PrintColWidths[stretch] += leftover % texts;
+    } else if (stretch < e.PrintColWidths.size() && e.ColumnKinds[stretch] != kHiddenColumn) {
         const int all = SumOf(e.PrintColWidths, 0, e.ColCount);
         e.PrintColWidths[stretch] -= all - e.PrintColWidths[stretch];
     }
