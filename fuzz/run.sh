@@ -22,8 +22,10 @@ if [ ! -x "$bin" ] || [ -n "$(find "${sources[@]}" "$top"/src/model "$top"/fuzz 
 fi
 
 status=0
-"$bin" -max_total_time="$seconds" -dict="$top/fuzz/spf.dict" -max_len=65536 -rss_limit_mb=2048 \
+# Inputs up to 1 MiB, so that the example statement (well above 64 KiB) is
+# mutated as a whole too.
+"$bin" -max_total_time="$seconds" -dict="$top/fuzz/spf.dict" -max_len=1048576 -rss_limit_mb=2048 \
   -timeout=10 -artifact_prefix="$out/crashes/" -print_final_stats=1 \
-  "$out/corpus" "$top/fuzz/seeds" "$top/tests/data/spf" "$top/tests/data/spf/malformed" || status=$?
+  "$out/corpus" "$top/fuzz/seeds" "$top/tests/data/spf" "$top/tests/data/spf/malformed" "$top/examples" || status=$?
 echo "findings: $(find "$out/crashes" -type f | wc -l) file(s) in $out/crashes"
 exit $status

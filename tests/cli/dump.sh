@@ -30,6 +30,16 @@ expect_eq "$ERR" "sprawozdanie-cli: $DATA/spf/minimal.spf: no sheet named Pasywa
 expect_status 1 "$CLI" dump "$DATA/spf/malformed/cell_outside_sheet.spf"
 expect_eq "$ERR" "sprawozdanie-cli: $DATA/spf/malformed/cell_outside_sheet.spf:9: cell (6,2) is outside sheet Aktywa of 6 columns and 8 rows" "malformed"
 expect_eq "$OUT" "" "no output for a malformed document"
+# Damaged documents are refused the same way, never read in part.
+expect_status 1 "$CLI" dump "$DATA/spf/malformed/ends_early.spf"
+expect_eq "$ERR" "sprawozdanie-cli: $DATA/spf/malformed/ends_early.spf:18: the file ends early: 2 of 3 sheets" "ends early"
+expect_eq "$OUT" "" "no output for a document that ends early"
+expect_status 1 "$CLI" dump "$DATA/spf/malformed/nul_byte.spf"
+expect_eq "$ERR" "sprawozdanie-cli: $DATA/spf/malformed/nul_byte.spf:4: a NUL byte, which no statement document holds" "NUL byte"
+# A FIFO would block a reader forever.
+mkfifo "$SCRATCH/pipe.spf"
+expect_status 1 timeout 10 "$CLI" dump "$SCRATCH/pipe.spf"
+expect_eq "$ERR" "sprawozdanie-cli: $SCRATCH/pipe.spf: not a regular file" "FIFO"
 expect_status 1 "$CLI" dump "$SCRATCH/missing.spf"
 expect_eq "$ERR" "sprawozdanie-cli: $SCRATCH/missing.spf: No such file or directory" "missing file"
 finish

@@ -28,4 +28,10 @@ expect_eq "$OUT" "$expected" "header of minimal.spf"
 expect_status 0 "$CLI" header "$DATA/spf/legacy129.spf"
 expect_contains "$OUT" "FileVersion=129" "legacy version"
 expect_contains "$OUT" "Sheets=Aktywa,nota_10,AF_Wskazniki" "legacy sheets"
+# A document saved as UTF-8 by another editor, with or without a byte-order mark.
+for f in utf8 utf8_bom; do
+  expect_status 0 "$CLI" header "$DATA/spf/$f.spf"
+  expect_contains "$OUT" "Miasto=Poznań
+Firma=Zakład „Ślęża”" "$f"
+done
 finish

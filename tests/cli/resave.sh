@@ -20,6 +20,8 @@ expect_eq "$(ls -A "$SCRATCH" | tr '\n' ' ')" "first.spf out.BAK out.spf stderr 
 # A failed write names the file and leaves nothing behind.
 expect_status 1 "$CLI" resave "$DATA/spf/minimal.spf" "$SCRATCH/no/such/folder/x.spf"
 expect_contains "$ERR" "sprawozdanie-cli: $SCRATCH/no/such/folder/x.spf: cannot create a temporary file in $SCRATCH/no/such/folder: No such file or directory" "unwritable output"
-expect_status 1 "$CLI" resave "$DATA/spf/malformed/too_many_sheets.spf" "$SCRATCH/bad.spf"
-[ -e "$SCRATCH/bad.spf" ] && fail "output written for a malformed input"
+for bad in too_many_sheets ends_early; do
+  expect_status 1 "$CLI" resave "$DATA/spf/malformed/$bad.spf" "$SCRATCH/bad.spf"
+  [ -e "$SCRATCH/bad.spf" ] && fail "output written for $bad.spf"
+done
 finish

@@ -56,11 +56,12 @@ std::optional<unsigned char> UnicodeToCp1250(char32_t ch) {
     return std::nullopt;
 }
 
-std::string Cp1250ToUtf8(std::string_view bytes) {
+void AppendCp1250AsUtf8(std::string& out, std::string_view bytes) {
     const DecodeTable& table = Decoding();
     // At most three bytes per character; the text is cut to size at the end.
-    std::string out(bytes.size() * 3, '\0');
-    char* o = out.data();
+    const size_t start = out.size();
+    out.resize(start + bytes.size() * 3);
+    char* o = out.data() + start;
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x80) {
@@ -71,6 +72,11 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
         for (unsigned char i = 0; i < e.size; ++i) *o++ = e.bytes[i];
     }
     out.resize(static_cast<size_t>(o - out.data()));
+}
+
+std::string Cp1250ToUtf8(std::string_view bytes) {
+    std::string out;
+    AppendCp1250AsUtf8(out, bytes);
     return out;
 }
 

@@ -17,6 +17,7 @@ std::optional<unsigned char> UnicodeToCp1250(char32_t ch);
 // Whole texts. Decoding cannot fail. Encoding writes '?' for a character
 // the code page cannot hold; callers that must not lose text escape first.
 std::string Cp1250ToUtf8(std::string_view bytes);
+void AppendCp1250AsUtf8(std::string& out, std::string_view bytes);
 std::string Utf8ToCp1250(std::string_view utf8);
 
 // One UTF-8 character starting at pos; pos moves past it. A malformed

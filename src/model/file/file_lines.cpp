@@ -6,30 +6,44 @@
 
 namespace spf {
 
-std::vector<std::string_view> SplitFileLines(std::string_view text) {
-    const size_t nul = text.find('\0');
-    return SplitLineBreaks(nul == std::string_view::npos ? text : text.substr(0, nul));
+bool LineCursor::Next(std::string_view& line) {
+    if (pos_ >= text_.size()) return false;
+    const char* const begin = text_.data();
+    const char* p = begin + pos_;
+    const char* const end = begin + text_.size();
+    // memchr scans fast; a CR before the LF ends the line too.
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+    const char* stop = lf ? lf : end;
+    const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(stop - p)));
+    if (cr) {
+        line = std::string_view(p, static_cast<size_t>(cr - p));
+        pos_ = static_cast<size_t>(((cr + 1 == lf) ? lf + 1 : cr + 1) - begin);
+        terminated_ = true;
+    } else {
+        line = std::string_view(p, static_cast<size_t>(stop - p));
+        pos_ = static_cast<size_t>((lf ? lf + 1 : end) - begin);
+        terminated_ = lf != nullptr;
+    }
+    return true;
 }
 
 std::vector<std::string_view> SplitLineBreaks(std::string_view text) {
     std::vector<std::string_view> lines;
-    lines.reserve(text.size() / 24 + 1);
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p < end) {
-        // memchr scans fast; a CR before the LF ends the line too.
-        const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-        const char* stop = lf ? lf : end;
-        const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(stop - p)));
-        if (cr) {
-            lines.emplace_back(p, static_cast<size_t>(cr - p));
-            p = (cr + 1 == lf) ? lf + 1 : cr + 1;
-        } else {
-            lines.emplace_back(p, static_cast<size_t>(stop - p));
-            p = lf ? lf + 1 : end;
-        }
-    }
+    LineCursor cursor(text);
+    std::string_view line;
+    while (cursor.Next(line)) lines.push_back(line);
     return lines;
+}
+
+int LineAt(std::string_view text, size_t offset) {
+    LineCursor cursor(text);
+    std::string_view line;
+    int number = 0;
+    while (cursor.Next(line)) {
+        ++number;
+        if (cursor.Offset() > offset) break;
+    }
+    return number == 0 ? 1 : number;
 }
 
 ClassifiedLine ClassifyLine(std::string_view line) {

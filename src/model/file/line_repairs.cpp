@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "model/file/ratio_sheet_block.h"
 #include "model/text_utils.h"
 
 namespace spf {
@@ -65,22 +64,24 @@ std::string QualifyReferences(const std::string& line, std::string_view sheet) {
 
 }  // namespace
 
-void RepairLineList(std::vector<SourceLine>& lines) {
+std::string_view RepairFixedLine(std::string_view line) {
     static constexpr std::string_view kOldTaxReference = "=RANGE('nota_10!E42')";
     static constexpr std::string_view kTaxReference = "=RANGE('nota_10!E45')";
-    for (SourceLine& line : lines)
-        if (line.text == kOldTaxReference) line.text = kTaxReference;
+    return line == kOldTaxReference ? kTaxReference : line;
+}
 
-    for (size_t i = lines.size(); i-- > 0;) {
-        // The name may carry the "Grid_" that reading drops; a copy left
-        // behind under it would clash with the built-in sheet.
-        if (FindNoCase(lines[i].text, "gridname=af_wskazniki") != std::string_view::npos ||
-            FindNoCase(lines[i].text, "gridname=grid_af_wskazniki") != std::string_view::npos) {
-            lines.resize(i);
-            break;
-        }
-    }
-    for (const std::string& block : RatioSheetBlockLines()) lines.push_back({block, 0});
+size_t RatioSheetStart(std::string_view text) {
+    size_t last = std::string_view::npos;
+    // The name may carry the "Grid_" that reading drops; a copy left behind
+    // under it would clash with the built-in sheet.
+    for (std::string_view needle :
+         {std::string_view("gridname=af_wskazniki"), std::string_view("gridname=grid_af_wskazniki")})
+        for (size_t at = FindNoCase(text, needle); at != std::string_view::npos;
+             at = FindNoCase(text, needle, at + 1))
+            if (last == std::string_view::npos || at > last) last = at;
+    if (last == std::string_view::npos) return last;
+    const size_t lineEnd = text.find_last_of("\r\n", last);
+    return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
 }
 
 bool RewriteLine(std::string_view line, std::string_view currentSheet, std::string& out) {

@@ -12,7 +12,8 @@
 namespace spf {
 
 // On success the document counts as saved and its undo journal is emptied;
-// on failure nothing about the workbook or the files changes.
+// on failure nothing about the workbook or the files changes. A workbook
+// beyond what the reader accepts is refused before anything is written.
 std::optional<SaveError> SaveDocument(Workbook& workbook, const std::string& path, FileOps& ops);
 std::optional<SaveError> SaveDocument(Workbook& workbook, const std::string& path);
 

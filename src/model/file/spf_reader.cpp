@@ -1,10 +1,6 @@
 #include "model/file/spf_reader.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <map>
 #include <new>
 #include <set>
@@ -12,25 +8,26 @@
 #include <unordered_map>
 
 #include "model/file/cp1250.h"
+#include "model/file/document_file.h"
+#include "model/file/document_rules.h"
+#include "model/file/file_encoding.h"
 #include "model/file/file_lines.h"
 #include "model/file/line_repairs.h"
 #include "model/file/post_load.h"
+#include "model/file/ratio_sheet_block.h"
 #include "model/file/value_escape.h"
 #include "model/file/value_forms.h"
 #include "model/file/version_repairs.h"
+#include "model/limits.h"
 #include "model/text_utils.h"
 
 namespace spf {
 
 namespace {
 
-// Column letters are single letters, so A..Z plus the header column.
-constexpr int kMaxColumns = 27;
-constexpr int kMaxRows = 20000;
-// Far above any statement; keeps a hostile file from exhausting memory.
-constexpr long long kMaxCells = 1'000'000;
-constexpr int kMaxSheets = 10000;
-constexpr int kMaxExtent = 65535;  // pixels
+constexpr size_t kNone = std::string_view::npos;
+// How much of a file is read before deciding whether it can be a statement.
+constexpr size_t kHeadBytes = 64 * 1024;
 
 enum class Key {
     FileVersion,
@@ -144,15 +141,8 @@ const std::unordered_map<std::string_view, Key>& Keys() {
 struct Refusal {
     int line;
     std::string reason;
+    ReadFailure kind = ReadFailure::Malformed;
 };
-
-bool IsIdentifier(std::string_view name) {
-    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
-    for (char c : name)
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'))
-            return false;
-    return true;
-}
 
 std::string Quoted(std::string_view text) {
     std::string quoted = "\"";
@@ -169,42 +159,104 @@ public:
     }
 
     Workbook Run(std::string_view bytes) {
-        const std::string text = Cp1250ToUtf8(bytes);
-        const std::vector<std::string_view> fileLines = SplitFileLines(text);
-        if (fileLines.empty() || std::all_of(fileLines.begin(), fileLines.end(),
-                                             [](std::string_view l) { return Trim(l).empty(); }))
-            throw Refusal{1, "the file is empty, not a statement document"};
-        std::vector<SourceLine> lines;
-        lines.reserve(fileLines.size() + 400);
-        for (size_t i = 0; i < fileLines.size(); ++i)
-            lines.push_back({fileLines[i], static_cast<int>(i + 1)});
-        RepairLineList(lines);
-        std::string rewritten;
-        for (const SourceLine& line : lines) {
-            lineNo_ = line.number;
-            std::string_view current = line.text;
-            if (RewriteLine(current, sheet_ ? std::string_view(sheet_->GridName) : std::string_view{},
-                            rewritten))
-                current = rewritten;
-            if (fileVersion_ < kProgramVersion && sheet_) {
-                if (current.data() != rewritten.data()) rewritten.assign(current);
-                if (ApplyVersionRepairs(sheet_->GridName, col_, row_, rewritten)) current = rewritten;
-            }
-            Interpret(ClassifyLine(current));
-        }
-        FlushText1();
+        const EncodingGuess encoding = GuessFileEncoding(bytes);
+        if (encoding.invalidUtf8 != kNone)
+            throw Refusal{LineAt(bytes, encoding.invalidUtf8),
+                          "the file is marked as UTF-8 but is not UTF-8"};
+        bytes.remove_prefix(encoding.bomSize);
+        utf8_ = encoding.encoding == FileEncoding::Utf8;
+        // No statement holds a NUL; what follows one was lost or overwritten.
+        if (const size_t nul = bytes.find('\0'); nul != kNone)
+            throw Refusal{LineAt(bytes, nul), "a NUL byte, which no statement document holds"};
+        if (Trim(bytes).empty()) throw Refusal{1, "the file is empty, not a statement document"};
+        lastLine_ = LineAt(bytes, bytes.size() - 1);
+
+        const size_t ratioSheet = RatioSheetStart(bytes);
+        ReadOwnLines(bytes.substr(0, ratioSheet));
+        // The file's ratio sheet and any block after it give way to the built-in
+        // sheet but were there. The writer always ends with the ratio sheet, so
+        // a file without one is either older than that sheet, counting only its
+        // own sheets, or was cut short before it.
+        if (ratioSheet != kNone) fileSheets_ += RatioSheetAndLaterBlocks(bytes.substr(ratioSheet));
         lineNo_ = 0;
+        std::string rewritten;
+        for (const std::string& line : RatioSheetBlockLines()) InterpretLine(line, rewritten);
+        FlushText1();
+
+        const bool shortOfSheets = fileSheets_ < sheetsCount_;
+        truncated_ = shortOfSheets || cutLastLine_;
         for (size_t i = 0; i < wb_.Sheets.size(); ++i) CheckMerges(i);
         wb_.Header.SheetsCount = static_cast<int>(wb_.Sheets.size());
         const SystemClock systemClock;
         RunPostLoadSteps(wb_, IsTemplateFileName(fileName_), options_.clock ? *options_.clock : systemClock);
+        if (truncated_) {
+            truncation_ = Refusal{lastLine_,
+                                  shortOfSheets ? "the file ends early: " + std::to_string(fileSheets_) +
+                                                      " of " + std::to_string(sheetsCount_) + " sheets"
+                                                : "the file ends early, inside its last line",
+                                  ReadFailure::Truncated};
+        }
         return std::move(wb_);
     }
+
+    // Set when the file ends early; the workbook returned is then only what it held.
+    const std::optional<Refusal>& Truncation() const { return truncation_; }
 
 private:
     [[noreturn]] void Fail(std::string reason) const {
         if (!recognised_) reason = "not a statement document (" + reason + ")";
         throw Refusal{lineNo_, std::move(reason)};
+    }
+
+    void ReadOwnLines(std::string_view text) {
+        LineCursor cursor(text);
+        std::string_view raw;
+        std::string decoded;
+        std::string rewritten;
+        while (cursor.Next(raw)) {
+            ++lineNo_;
+            // The writer ends every line; a document whose last line has no end
+            // and is not a whole record was cut off there (a record cut short
+            // would be taken as cell text).
+            if (recognised_ && cursor.AtEnd() && !cursor.Terminated() &&
+                ClassifyLine(raw).kind == LineKind::Text) {
+                cutLastLine_ = true;
+                break;
+            }
+            InterpretLine(RepairFixedLine(Decoded(raw, decoded)), rewritten);
+        }
+    }
+
+    std::string_view Decoded(std::string_view raw, std::string& buffer) const {
+        if (utf8_ ||
+            std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            return raw;
+        buffer.clear();
+        AppendCp1250AsUtf8(buffer, raw);
+        return buffer;
+    }
+
+    void InterpretLine(std::string_view current, std::string& rewritten) {
+        if (RewriteLine(current, sheet_ ? std::string_view(sheet_->GridName) : std::string_view{}, rewritten))
+            current = rewritten;
+        if (fileVersion_ < kProgramVersion && sheet_) {
+            if (current.data() != rewritten.data()) rewritten.assign(current);
+            if (ApplyVersionRepairs(sheet_->GridName, col_, row_, rewritten)) current = rewritten;
+        }
+        Interpret(ClassifyLine(current));
+    }
+
+    // The line that names the ratio sheet starts it, however it ends.
+    static int RatioSheetAndLaterBlocks(std::string_view text) {
+        LineCursor cursor(text);
+        std::string_view line;
+        cursor.Next(line);
+        int count = 1;
+        while (cursor.Next(line)) {
+            const ClassifiedLine c = ClassifyLine(line);
+            count += c.kind == LineKind::Record && c.key == "GridName" ? 1 : 0;
+        }
+        return count;
     }
 
     int32_t Int(std::string_view key, std::string_view value) const {
@@ -289,7 +341,7 @@ private:
                 h.Osoba = Unescape(v);
                 break;
             case Key::RokBiezacy:
-                h.RokBiezacy = Int(name, v);
+                h.RokBiezacy = IntIn(name, v, kFirstYear, kLastYear);
                 break;
             case Key::DataSporzadzenia:
                 h.DataSporzadzenia = Date(name, v);
@@ -327,13 +379,19 @@ private:
     }
 
     void NewSheet(std::string_view value) {
+        // Only the built-in sheet gets here from a header that never came to
+        // its sheet count: the file stops before its first sheet.
+        if (sheetsCount_ < 0 && lineNo_ == 0 && recognised_)
+            throw Refusal{lastLine_, "the file ends early, before its first sheet", ReadFailure::Truncated};
         if (sheetsCount_ < 0) Fail("GridName before the SheetsCount record");
+        if (static_cast<int>(wb_.Sheets.size()) >= kMaxSheets)
+            Fail("the document has more than " + std::to_string(kMaxSheets) + " sheets");
         // The built-in ratio sheet takes its own place when the file had none.
         if (lineNo_ != 0 && static_cast<int>(wb_.Sheets.size()) >= sheetsCount_)
             Fail("more sheet blocks than SheetsCount (" + std::to_string(sheetsCount_) + ")");
-        std::string name(value);
-        if (StartsWith(name, "Grid_")) name.erase(0, 5);
-        if (!IsIdentifier(name)) Fail("sheet name " + Quoted(name) + " is not an identifier");
+        if (lineNo_ != 0) ++fileSheets_;
+        std::string name = SheetNameAsRead(value);
+        if (!IsSheetName(name)) Fail("sheet name " + Quoted(name) + " is not an identifier");
         if (!names_.insert(ToLowerAscii(name)).second) Fail("sheet name " + Quoted(name) + " is used twice");
         if (sheet_) cellsBefore_ += static_cast<long long>(sheet_->Grid->Columns()) * sheet_->Grid->Rows();
         TSheet sheet;
@@ -540,16 +598,18 @@ private:
     }
 
     // A merged block must lie inside its sheet, or later code would address
-    // cells that do not exist.
-    void CheckMerges(size_t index) const {
+    // cells that do not exist. In a file that ends early the block may have
+    // been cut in half; the part read is a new document, so it is unmerged.
+    void CheckMerges(size_t index) {
         const TSheet& sheet = wb_.Sheets[index];
-        const Grid& g = *sheet.Grid;
+        Grid& g = *sheet.Grid;
         for (int r = 0; r < g.Rows(); ++r)
             for (int c = 0; c < g.Columns(); ++c) {
-                const TCellProps* p = g.At(c, r).Props.get();
-                if (!p || !p->Merged) continue;
-                if (p->MergLeft < 1 || p->MergTop < 1 || p->MergLeft > p->MergRight ||
-                    p->MergTop > p->MergBottom || p->MergRight >= g.Columns() || p->MergBottom >= g.Rows())
+                TCellProps* p = g.At(c, r).Props.get();
+                if (!p || !p->Merged || MergedBlockInside(*p, g)) continue;
+                if (truncated_)
+                    p->Merged = false;
+                else
                     throw Refusal{MergeLine(index, c, r),
                                   "cell (" + std::to_string(c) + "," + std::to_string(r) + ") of sheet " +
                                       sheet.GridName + " has a merged block outside the sheet"};
@@ -564,6 +624,12 @@ private:
     const std::string& fileName_;
     const ReadOptions& options_;
     Workbook wb_;
+    bool utf8_ = false;
+    int lastLine_ = 0;    // the file's last line, where an early end shows
+    int fileSheets_ = 0;  // sheet blocks the file holds
+    bool cutLastLine_ = false;
+    bool truncated_ = false;
+    std::optional<Refusal> truncation_;
     TSheet* sheet_ = nullptr;
     Cell* textCell_ = nullptr;     // the cell whose text lines were just read
     std::set<std::string> names_;  // sheet names read so far, lower-case
@@ -578,6 +644,27 @@ private:
     // Where each merged cell's block was last set, to name the line of a bad one.
     std::map<std::tuple<size_t, int, int>, int> mergeLines_;
 };
+
+// The end of the first line of the head that cannot begin a statement
+// document (no header record before it), or kNone when the head shows a
+// header record first or ends before deciding.
+size_t RefusedStartEnd(std::string_view head) {
+    const size_t bom = GuessFileEncoding(head).bomSize;
+    LineCursor cursor(head.substr(bom));
+    std::string_view line;
+    while (cursor.Next(line)) {
+        if (!cursor.Terminated()) return kNone;  // the line may go on past the head
+        const ClassifiedLine c = ClassifyLine(line);
+        if (c.kind == LineKind::Blank || c.kind == LineKind::Comment) continue;
+        if (c.kind == LineKind::Record) {
+            const auto it = Keys().find(c.key);
+            if (it == Keys().end()) continue;  // ignored wherever it stands
+            if (it->second < Key::GridName) return kNone;
+        }
+        return bom + cursor.Offset();
+    }
+    return kNone;
+}
 
 }  // namespace
 
@@ -594,25 +681,36 @@ ReadResult ReadDocumentBytes(std::string_view bytes, const std::string& fileName
                              const ReadOptions& options) {
     ReadResult result;
     try {
-        result.workbook = Reader(fileName, options).Run(bytes);
+        Reader reader(fileName, options);
+        Workbook workbook = reader.Run(bytes);
+        if (const auto& truncation = reader.Truncation()) {
+            result.error = {fileName, truncation->line, truncation->reason, truncation->kind};
+            result.partial = std::move(workbook);
+        } else {
+            result.workbook = std::move(workbook);
+        }
     } catch (const Refusal& refusal) {
-        result.error = {fileName, refusal.line, refusal.reason};
+        result.error = {fileName, refusal.line, refusal.reason, refusal.kind};
     } catch (const std::bad_alloc&) {
-        result.error = {fileName, 0, "not enough memory to read the document"};
+        result.error = {fileName, 0, "not enough memory to read the document", ReadFailure::Unreadable};
     }
     return result;
 }
 
 ReadResult ReadDocument(const std::string& path, const ReadOptions& options) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return {std::nullopt, {path, 0, std::strerror(errno)}};
+    DocumentFile file;
     std::string bytes;
-    char buf[1 << 16];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    const int err = std::ferror(f) ? errno : 0;
-    std::fclose(f);
-    if (err) return {std::nullopt, {path, 0, std::strerror(err)}};
+    std::string problem = file.Open(path);
+    if (problem.empty()) problem = file.ReadUpTo(bytes, kHeadBytes);
+    if (problem.empty() && !file.AtEnd()) {
+        // Something that plainly is not a statement is refused without reading it all.
+        if (const size_t end = RefusedStartEnd(bytes); end != kNone) {
+            ReadResult refused = ReadDocumentBytes(std::string_view(bytes).substr(0, end), path, options);
+            if (!refused && !refused.partial) return refused;
+        }
+        problem = file.ReadRest(bytes);
+    }
+    if (!problem.empty()) return {std::nullopt, {path, 0, problem, ReadFailure::Unreadable}, std::nullopt};
     return ReadDocumentBytes(bytes, path, options);
 }
 

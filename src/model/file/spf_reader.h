@@ -1,6 +1,7 @@
 // Reading a statement file into a new workbook, with every load-time repair
 // and the post-load steps that do not concern the screen. A file that cannot
-// be read is refused with one message; no half-built workbook escapes.
+// be read is refused with one message; a half-built workbook escapes only as
+// the readable part of a file that ends early, never as the document itself.
 #pragma once
 
 #include <functional>
@@ -13,10 +14,17 @@
 
 namespace spf {
 
+enum class ReadFailure {
+    Unreadable,  // cannot be opened or read, not a regular file, far too large
+    Malformed,   // not a statement document, or a damaged one
+    Truncated,   // a statement document that ends early
+};
+
 struct ReadError {
     std::string file;  // the path as given
     int line = 0;      // 1-based line of the file; 0 when no line is to blame
     std::string reason;
+    ReadFailure kind = ReadFailure::Malformed;
 
     // "FILE:LINE: REASON" (or "FILE: REASON").
     std::string Message() const;
@@ -36,6 +44,10 @@ struct ReadOptions {
 struct ReadResult {
     std::optional<Workbook> workbook;
     ReadError error;  // when there is no workbook
+    // For a file that ends early (kind Truncated): what could be read, repaired
+    // and completed like any document, to be opened as a new, unnamed one so
+    // that saving cannot overwrite the damaged file. Absent when nothing was.
+    std::optional<Workbook> partial;
 
     explicit operator bool() const { return workbook.has_value(); }
 };

@@ -193,7 +193,7 @@ std::string WriteDocumentBytes(const Workbook& workbook) {
 std::vector<std::string> WriteDocumentLines(const Workbook& workbook) {
     const std::string text = Cp1250ToUtf8(WriteDocumentBytes(workbook));
     std::vector<std::string> lines;
-    for (std::string_view line : SplitFileLines(text)) lines.emplace_back(line);
+    for (std::string_view line : SplitLineBreaks(text)) lines.emplace_back(line);
     return lines;
 }
 

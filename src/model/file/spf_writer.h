@@ -9,7 +9,8 @@
 
 namespace spf {
 
-// The whole file, byte for byte.
+// The whole file, byte for byte. Saving checks the workbook against what the
+// reader accepts first (UnwritableReason).
 std::string WriteDocumentBytes(const Workbook& workbook);
 
 // The same file as lines of UTF-8 text (escapes kept as written), without

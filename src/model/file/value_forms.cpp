@@ -54,6 +54,10 @@ std::optional<double> ParseFileDate(std::string_view text) {
     return std::nullopt;
 }
 
+bool IsFileDate(double days) {
+    return std::isfinite(days) && std::trunc(days) >= kFirstDay && std::trunc(days) <= kLastDay;
+}
+
 std::optional<std::vector<int32_t>> ParseFileList(std::string_view text) {
     std::vector<int32_t> items;
     if (text.size() <= 2) return items;

@@ -17,6 +17,8 @@ std::optional<int32_t> ParseFileInt(std::string_view text);
 // A number of days (a fraction allowed, "," or "." before it), else a date
 // dd.mm.yyyy; limited to the years 1..9999.
 std::optional<double> ParseFileDate(std::string_view text);
+// A date the file can hold: its whole days fall in the years 1..9999.
+bool IsFileDate(double days);
 
 // "(a;b;c)": the first and last character dropped, the rest split at ";".
 // ")" alone and "()" are empty lists.

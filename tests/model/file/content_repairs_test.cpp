@@ -74,7 +74,7 @@ TEST(ContentRepairs, Nota25Nota13AndTheNotesListHeadings) {
     for (int r = 6; r <= 11; ++r) nota25 += "[Cell=(4," + std::to_string(r) + ")]\n" + amount;
     for (int r = 37; r <= 40; ++r) nota13 += "[Cell=(3," + std::to_string(r) + ")]\n" + amount;
     const Workbook wb =
-        Load(std::string("[FileVersion=130]\n[SheetsCount=4]\n") + Sheet("nota_25", 6, 12, nota25) +
+        Load(std::string("[FileVersion=130]\n[SheetsCount=3]\n") + Sheet("nota_25", 6, 12, nota25) +
              Sheet("nota_13", 5, 41, nota13) + Sheet("Wykaz_not", 6, 5, "[Cell=(2,3)]\n[CellBold=1]\n"));
     const Grid& n25 = *wb.FindGrid("nota_25");
     for (int r = 6; r <= 10; ++r) {
@@ -104,7 +104,7 @@ TEST(ContentRepairs, Nota25Nota13AndTheNotesListHeadings) {
 
 // Sheets too small for the addressed cells are left alone rather than overrun.
 TEST(ContentRepairs, SmallSheetsOfTheRepairedNamesAreSafe) {
-    std::string doc = "[FileVersion=130]\n[SheetsCount=7]\n";
+    std::string doc = "[FileVersion=130]\n[SheetsCount=6]\n";
     for (const char* name : {"nota_03", "nota_17", "nota_10", "nota_25", "nota_13", "Wykaz_not"})
         doc += Sheet(name, 2, 2, "[Cell=(1,1)]\nnieprzeterminowane\n");
     const Workbook wb = Load(doc);

@@ -39,6 +39,10 @@ const Malformed kCases[] = {
     {"cell_after_shrink.spf", 11, "Val for cell (5,7) outside sheet Aktywa"},
     {"merge_outside.spf", 14, "cell (2,2) of sheet Aktywa has a merged block outside the sheet"},
     {"negative_width.spf", 9, "ColWidths item -5 is outside 0..65535"},
+    {"ends_early.spf", 18, "the file ends early: 2 of 3 sheets"},
+    {"nul_byte.spf", 4, "a NUL byte, which no statement document holds"},
+    {"year_out_of_range.spf", 2, "RokBiezacy -2147483648 is outside 1900..9999"},
+    {"bom_not_utf8.spf", 3, "the file is marked as UTF-8 but is not UTF-8"},
 };
 
 TEST(SpfReaderRefuses, MalformedFilesWithFileLineAndReason) {

@@ -7,7 +7,7 @@
 namespace spf {
 namespace {
 
-Workbook WithRatioSheet() { return test::Load("[FileVersion=130]\n[SheetsCount=1]\n"); }
+Workbook WithRatioSheet() { return test::Load("[FileVersion=130]\n[SheetsCount=0]\n"); }
 
 TEST(RatioSheet, HasTheLayoutOfTheAnalysis) {
     const Workbook wb = WithRatioSheet();

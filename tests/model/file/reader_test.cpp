@@ -25,7 +25,7 @@ TEST(SpfReader, ReadsTheHeaderSheetsAndCellsOfADocument) {
     ReadResult r = ReadDocument(FixturePath("minimal.spf"), options);
     ASSERT_TRUE(r) << r.error.Message();
     const Workbook& wb = *r.workbook;
-    EXPECT_EQ(progress, (std::vector<std::string>{"0/2 Aktywa", "1/2 AF_Wskazniki"}));
+    EXPECT_EQ(progress, (std::vector<std::string>{"0/1 Aktywa", "1/1 AF_Wskazniki"}));
 
     const DocumentHeader& h = wb.Header;
     EXPECT_EQ(h.FileVersion, 130);
@@ -158,7 +158,7 @@ TEST(SpfReader, RewritesReferencesAndOldFormulas) {
     };
     for (const Case& c : cases) {
         const std::string doc = std::string("[FileVersion=") + c.version +
-                                "]\n[SheetsCount=2]\n[GridName=" + c.sheet +
+                                "]\n[SheetsCount=1]\n[GridName=" + c.sheet +
                                 "]\n[Columns=27]\n[Rows=70]\n[Cell=(" + std::to_string(c.col) + "," +
                                 std::to_string(c.row) + ")]\n" + c.line + "\n";
         const Workbook wb = Load(doc);
@@ -200,7 +200,7 @@ TEST(SpfReader, AFileWithoutTheRatioSheetIsReadAndGetsIt) {
 }
 
 TEST(SpfReader, OnlyTheTemplateTakesTodayAsItsDate) {
-    const std::string doc = std::string(kHead) + "[DataSporzadzenia=30000]\n";
+    const std::string doc = "[SheetsCount=0]\n[DataSporzadzenia=30000]\n";
     EXPECT_EQ(Load(doc, "/opt/program/empty.spf").Header.DataSporzadzenia, 38000);
     EXPECT_EQ(Load(doc, "C:\\Program\\EMPTY.SPF").Header.DataSporzadzenia, 38000);
     EXPECT_EQ(Load(doc, "/home/u/my_empty.spf").Header.DataSporzadzenia, 30000);

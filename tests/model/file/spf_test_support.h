@@ -33,7 +33,7 @@ inline std::string FileBytes(const std::string& utf8) {
 }
 
 // The header every inline document starts with.
-inline const char* kHead = "[FileVersion=130]\n[SheetsCount=2]\n";
+inline const char* kHead = "[FileVersion=130]\n[SheetsCount=1]\n";
 
 inline ReadResult ReadText(const std::string& utf8, const std::string& name = "test.spf") {
     static const FixedClock clock(38000);

@@ -46,13 +46,33 @@ TEST(ValueForms, ListsAndAddresses) {
         EXPECT_FALSE(ParseCellAddress(bad)) << bad;
 }
 
-TEST(FileLines, SplitsAtEveryLineEndAndStopsAtNul) {
+TEST(FileLines, SplitsAtEveryLineEnd) {
     using V = std::vector<std::string_view>;
-    EXPECT_EQ(SplitFileLines("a\r\nb\rc\nd"), (V{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitFileLines("a\r\n\r\nb\r\n"), (V{"a", "", "b"}));
-    EXPECT_EQ(SplitFileLines("a\n\rb"), (V{"a", "", "b"}));
-    EXPECT_EQ(SplitFileLines(std::string_view("a\r\nb\0c\r\nd", 10)), (V{"a", "b"}));
+    EXPECT_EQ(SplitLineBreaks("a\r\nb\rc\nd"), (V{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLineBreaks("a\r\n\r\nb\r\n"), (V{"a", "", "b"}));
+    EXPECT_EQ(SplitLineBreaks("a\n\rb"), (V{"a", "", "b"}));
     EXPECT_EQ(SplitLineBreaks(std::string_view("a\0b", 3)).size(), 1u);
+}
+
+// Whether the last line had its end tells a complete file from a cut one,
+// and a byte's line number names where a file goes wrong.
+TEST(FileLines, CursorKnowsTheLastLineEndAndLineNumbers) {
+    struct Case {
+        std::string_view text;
+        bool lastTerminated;
+    };
+    for (const Case& c :
+         {Case{"a\r\nb\r\n", true}, Case{"a\r\nb", false}, Case{"a\rb\r", true}, Case{"a\n", true}}) {
+        LineCursor cursor(c.text);
+        std::string_view line;
+        while (cursor.Next(line)) {
+        }
+        EXPECT_EQ(cursor.Terminated(), c.lastTerminated) << c.text;
+    }
+    const std::string_view text = "ab\r\ncd\re\n\nf";
+    const int lines[] = {1, 1, 1, 1, 2, 2, 2, 3, 3, 4, 5};
+    for (size_t offset = 0; offset < text.size(); ++offset)
+        EXPECT_EQ(LineAt(text, offset), lines[offset]) << offset;
 }
 
 TEST(FileLines, ClassifiesRecordsBlanksCommentsAndText) {
