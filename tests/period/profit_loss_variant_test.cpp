@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "model/workbook.h"
@@ -20,6 +21,9 @@ struct VariantCase {
     std::optional<std::string> formula;  // of (4, 6); none: the cell has no properties
     ProfitLossVariant expected;
 };
+
+// Test listings show the case by its name.
+void PrintTo(const VariantCase& c, std::ostream* os) { *os << c.name; }
 
 Workbook BookWith(const VariantCase& c) {
     Workbook workbook;

@@ -5,7 +5,6 @@
 
 #include "view_fixture.h"
 #include "view_test_support.h"
-#include "workbench/core/enter_walk.h"
 
 using namespace spf;
 using namespace spf::test;
@@ -129,44 +128,6 @@ private slots:
         QTest::keyClick(Editor(view), Qt::Key_Up);
         QCOMPARE(view.currentCell(), QPoint(kD, kFirst - 1));
         QVERIFY2(!view.editorOpen(), "the heading cell is not editable");
-    }
-
-    void walkOrder_data() {
-        QTest::addColumn<int>("order");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<QPoint>("start");
-        QTest::addColumn<QPoint>("expected");
-        // Area columns 1..3, rows 1..3; cells in column 2 are not editable.
-        const int down = int(T_nextcell::nc_downright), right = int(T_nextcell::nc_rightdown);
-        const int stop = int(T_lastcell::lc_stop), first = int(T_lastcell::lc_first);
-        QTest::newRow("down the column") << down << stop << QPoint(1, 1) << QPoint(1, 2);
-        QTest::newRow("next column from the top, passing the locked one")
-            << down << stop << QPoint(1, 3) << QPoint(3, 1);
-        QTest::newRow("stop after the last cell") << down << stop << QPoint(3, 3) << QPoint(-1, -1);
-        QTest::newRow("wrap to the first cell") << down << first << QPoint(3, 3) << QPoint(1, 1);
-        QTest::newRow("along the row") << right << stop << QPoint(1, 1) << QPoint(3, 1);
-    }
-    void walkOrder() {
-        QFETCH(int, order);
-        QFETCH(int, last);
-        QFETCH(QPoint, start);
-        QFETCH(QPoint, expected);
-        auto accept = [](int c, int r) -> std::optional<CellPos> {
-            if (c == 2) return std::nullopt;
-            return CellPos{c, r};
-        };
-        const auto next = NextCellInOrder(static_cast<T_nextcell>(order), static_cast<T_lastcell>(last),
-                                          WalkArea{1, 1, 3, 3}, {start.x(), start.y()}, accept);
-        QCOMPARE(next ? QPoint(next->first, next->second) : QPoint(-1, -1), expected);
-    }
-
-    void walkEndsWhenNothingElseIsEditable() {
-        auto only = [](int c, int r) -> std::optional<CellPos> {
-            if (c == 2 && r == 2) return CellPos{c, r};
-            return std::nullopt;
-        };
-        QVERIFY(!NextCellInOrder(T_nextcell::nc_downright, T_lastcell::lc_first, WalkArea{1, 1, 3, 3}, {2, 2},
-                                 only));
     }
 };
 

@@ -10,7 +10,6 @@
 #include "sheet_render.h"
 #include "view_fixture.h"
 #include "view_test_support.h"
-#include "workbench/core/indent_prefix.h"
 #include "workbench/view/cell_painter.h"
 #include "workbench/view/grid_properties.h"
 
@@ -234,42 +233,6 @@ private slots:
         if (inkInIndentArea) QVERIFY2(areaRight - 1 - area.right() <= 2, "the prefix is right-aligned");
         const QRect rest = InkBox(canvas.image, QRect(r.left + 1 + 2 * kIndentStep, r.top, 150, r.height()));
         QCOMPARE(rest.isEmpty(), text == QStringLiteral("-"));
-    }
-
-    void indentSplit_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("merged");
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<QString>("rest");
-        QTest::newRow("letter and full stop") << "  a. Zapasy " << false << "a."
-                                              << "Zapasy";
-        QTest::newRow("roman numeral") << "IV. Należności" << false << "IV."
-                                       << "Należności";
-        QTest::newRow("hyphen enumerator") << "- inne" << false << "-"
-                                           << "inne";
-        QTest::newRow("en dash alone") << "–" << false << "–"
-                                       << "";
-        QTest::newRow("hyphen alone becomes a dash") << "-" << true << "–"
-                                                     << "";
-        QTest::newRow("word kept together") << "Razem aktywa" << false << ""
-                                            << "Razem aktywa";
-        QTest::newRow("word split in a block") << "Razem aktywa" << true << "Razem"
-                                               << "aktywa";
-        QTest::newRow("five letters counted as characters") << "ąęćół) x" << false << ""
-                                                            << "ąęćół) x";
-        QTest::newRow("five characters with accents") << "ąęćó) x" << false << "ąęćó)"
-                                                      << "x";
-        QTest::newRow("no space") << "Aktywa" << true << ""
-                                  << "Aktywa";
-    }
-    void indentSplit() {
-        QFETCH(QString, text);
-        QFETCH(bool, merged);
-        QFETCH(QString, prefix);
-        QFETCH(QString, rest);
-        const IndentSplit split = SplitIndentPrefix(text.toStdString(), merged);
-        QCOMPARE(Utf8(split.prefix), prefix);
-        QCOMPARE(Utf8(split.text), rest);
     }
 
     void mergedBlocksKeepTheBackgroundAndDrawOuterEdges() {

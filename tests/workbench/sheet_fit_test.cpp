@@ -1,6 +1,5 @@
-// Fitting: the column fit within the limits, the row heights of wrapped
-// texts, the window fit with its refit band and comment rows, and the
-// column-width change handler.
+// Fitting: the row heights of wrapped texts, the window fit with its refit
+// band and comment rows, and the column-width change handler.
 #include "workbench/view/sheet_fit.h"
 
 #include <QSignalSpy>
@@ -13,52 +12,9 @@
 using namespace spf;
 using namespace spf::test;
 
-using Widths = std::vector<int>;
-Q_DECLARE_METATYPE(Widths)
-
 class SheetFitTest : public FixtureBookTest {
     Q_OBJECT
 private slots:
-    void columnFit_data() {
-        QTest::addColumn<Widths>("widths");
-        QTest::addColumn<Widths>("minimum");
-        QTest::addColumn<Widths>("maximum");
-        QTest::addColumn<int>("gridWidth");
-        QTest::addColumn<Widths>("expected");
-        const Widths open{0, 0, 0, 0, 0}, wide{1, 15, 1000, 1000, 15};
-        QTest::newRow("shared in proportion")
-            << Widths{1, 15, 100, 300, 15} << open << wide << 461 << Widths{1, 15, 100, 300, 15};
-        QTest::newRow("doubled") << Widths{1, 15, 100, 100, 15} << open << wide << 461
-                                 << Widths{1, 15, 200, 200, 15};
-        QTest::newRow("capped column hands the rest on")
-            << Widths{1, 15, 100, 100, 15} << open << Widths{1, 15, 150, 1000, 15} << 461
-            << Widths{1, 15, 150, 250, 15};
-        QTest::newRow("column at its minimum, shortfall taken further right")
-            << Widths{1, 15, 100, 100, 15} << Widths{0, 0, 300, 0, 0} << wide << 461
-            << Widths{1, 15, 300, 100, 15};
-        QTest::newRow("fixed 50 on a narrow grid")
-            << Widths{1, 15, 50, 100, 15} << Widths{0, 0, 50, 0, 0} << Widths{1, 15, 50, 1000, 15} << 200
-            << Widths{1, 15, 50, 89, 15};
-        QTest::newRow("fixed 50 on a wide grid")
-            << Widths{1, 15, 50, 100, 15} << Widths{0, 0, 50, 0, 0} << Widths{1, 15, 50, 1000, 15} << 1500
-            << Widths{1, 15, 50, 1000, 15};
-        QTest::newRow("halves go to the even width")
-            << Widths{1, 15, 1, 3, 15} << open << wide << 63 << Widths{1, 15, 0, 2, 15};
-        QTest::newRow("all content hidden: only the surplus is placed")
-            << Widths{1, 15, 0, 0, 15} << open << wide << 161 << Widths{1, 15, 100, 0, 15};
-        QTest::newRow("crossed limits: the minimum wins")
-            << Widths{1, 15, 100, 100, 15} << Widths{0, 0, 120, 0, 0} << Widths{1, 15, 80, 1000, 15} << 261
-            << Widths{1, 15, 120, 80, 15};
-    }
-    void columnFit() {
-        QFETCH(Widths, widths);
-        QFETCH(Widths, minimum);
-        QFETCH(Widths, maximum);
-        QFETCH(int, gridWidth);
-        QFETCH(Widths, expected);
-        QCOMPARE(FitColumnWidths(widths, minimum, maximum, gridWidth), expected);
-    }
-
     void rowHeightsFollowTheWrappedTexts() {
         SheetView& view = harness->show("Bilans_t");
         Grid& g = view.grid();
