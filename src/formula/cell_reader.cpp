@@ -5,30 +5,39 @@
 
 namespace spf {
 
-CellReader::CellReader(EvaluationContext& context) : context_(context) {
-    const auto& calc = context_.calculated;
-    const Workbook& wb = context_.workbook();
-    if (calc && calc->sheet >= 0 && calc->sheet < static_cast<int>(wb.Sheets.size()))
-        dependant_ = TReference{wb.Sheets[static_cast<size_t>(calc->sheet)].GridName, calc->col, calc->row};
+std::string_view CellValueText(const Workbook& workbook, const Grid& grid, int col, int row,
+                               std::string& shown) {
+    const Cell& cell = grid.At(col, row);
+    std::string_view value;
+    if (cell.Props) {
+        value = cell.Props->Val;
+        if (!cell.Props->Formula.empty() && StartsWith(value, "=")) value.remove_prefix(1);
+    } else {
+        shown = CellDisplayText(workbook, grid, col, row);
+        value = shown;
+    }
+    value = Trim(value);
+    return value.empty() ? std::string_view("0") : value;
 }
+
+std::optional<TReference> CalculatedDependant(const EvaluationContext& context) {
+    const auto& calc = context.calculated;
+    const Workbook& wb = context.workbook();
+    if (!calc || calc->sheet < 0 || calc->sheet >= static_cast<int>(wb.Sheets.size())) return std::nullopt;
+    return TReference{wb.Sheets[static_cast<size_t>(calc->sheet)].GridName, calc->col, calc->row};
+}
+
+CellReader::CellReader(EvaluationContext& context)
+    : context_(context), dependant_(CalculatedDependant(context)) {}
 
 std::string_view CellReader::Read(int sheet, int col, int row) {
     Workbook& wb = context_.workbook();
     Grid& grid = *wb.Sheets[static_cast<size_t>(sheet)].Grid;
     Cell& cell = grid.At(col, row);
-    std::string_view value;
-    if (cell.Props) {
-        // A formula that reads its own cell does not depend on itself.
-        if (dependant_ && !(*context_.calculated == CalculatedCell{sheet, col, row}))
-            hint_ = cell.Props->AddRef(*dependant_, hint_);
-        value = cell.Props->Val;
-        if (!cell.Props->Formula.empty() && StartsWith(value, "=")) value.remove_prefix(1);
-    } else {
-        shown_ = CellDisplayText(wb, grid, col, row);
-        value = shown_;
-    }
-    value = Trim(value);
-    return value.empty() ? std::string_view("0") : value;
+    // A formula that reads its own cell does not depend on itself.
+    if (cell.Props && dependant_ && !(*context_.calculated == CalculatedCell{sheet, col, row}))
+        cell.Props->AddRef(*dependant_);
+    return CellValueText(wb, grid, col, row, shown_);
 }
 
 }  // namespace spf

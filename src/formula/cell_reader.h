@@ -10,21 +10,26 @@
 
 namespace spf {
 
+// The cell's Val (without a leading "=" of a formula cell), or the text it
+// shows when it has no properties; trimmed, "0" when empty. The text lives in
+// the cell, or in shown.
+std::string_view CellValueText(const Workbook& workbook, const Grid& grid, int col, int row,
+                               std::string& shown);
+
+// The calculated cell as a dependant entry, if a cell is being calculated.
+std::optional<TReference> CalculatedDependant(const EvaluationContext& context);
+
 class CellReader {
 public:
     explicit CellReader(EvaluationContext& context);
 
-    // The cell's Val (without a leading "=" of a formula cell), or the text
-    // it shows when it has no properties; trimmed, "0" when empty. The cell
-    // must exist. The text is valid until the next read.
+    // The value text of an existing cell, recording the dependant. Valid
+    // until the next read.
     std::string_view Read(int sheet, int col, int row);
 
 private:
     EvaluationContext& context_;
     std::optional<TReference> dependant_;
-    // Where the dependant stood in the Ref of the cell read last: the cells
-    // of one range list their readers in the same order.
-    size_t hint_ = 0;
     std::string shown_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "formula/range_records.h"
 #include "formula/sheet_index.h"
 #include "formula/trace_sink.h"
 #include "model/dates.h"
@@ -38,6 +39,8 @@ public:
     int nesting = 0;
     // Refreshed at the start of every evaluation.
     SheetIndex sheets;
+    // The ranges formula cells are known to be recorded on as dependants.
+    RangeRecords ranges;
 
 private:
     Workbook& workbook_;

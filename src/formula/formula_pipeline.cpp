@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "formula/cell_reader.h"
 #include "formula/cell_reference.h"
 #include "formula/expression/float_checks.h"
 #include "formula/expression/number_text.h"
@@ -138,21 +137,28 @@ void ForEachArgumentValue(EvaluationContext& context, const std::vector<CallArgu
             continue;
         }
         const CellRange& range = *argument.range;
-        CellReader reader(context);
-        for (int c = range.left; c <= range.right; ++c)
-            for (int r = range.top; r <= range.bottom; ++r) {
-                // As RANGE('Sheet!..') of the cell would, the read names the range's sheet.
-                context.defaultSheet = range.sheet;
-                const std::string_view whole = WholePart(reader.Read(range.sheet, c, r));
-                if (const auto number = expr::WholeNumberValue(whole)) {
-                    take(number, std::string());
-                    continue;
+        RangeReader reader(context, range);
+        try {
+            for (int c = range.left; c <= range.right; ++c)
+                for (int r = range.top; r <= range.bottom; ++r) {
+                    // As RANGE('Sheet!..') of the cell would, the read names the range's sheet.
+                    context.defaultSheet = range.sheet;
+                    const std::string_view whole = WholePart(reader.Read(c, r));
+                    if (const auto number = expr::WholeNumberValue(whole)) {
+                        take(number, std::string());
+                        continue;
+                    }
+                    // Anything else is reduced and computed as the cell's RANGE call would be.
+                    reader.RecordFromHere();
+                    const std::string value = ExpandCalls(context, std::string(whole), sheet);
+                    take(std::nullopt,
+                         ExpandCalls(context, ComputeText(context, ComputeText(context, value)), sheet));
                 }
-                // Anything else is reduced and computed as the cell's RANGE call would be.
-                const std::string value = ExpandCalls(context, std::string(whole), sheet);
-                take(std::nullopt,
-                     ExpandCalls(context, ComputeText(context, ComputeText(context, value)), sheet));
-            }
+        } catch (...) {
+            reader.Abandon();
+            throw;
+        }
+        reader.Finish();
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "formula/evaluation_context.h"
+#include "formula/range_reader.h"
 
 namespace spf {
 
@@ -27,15 +28,6 @@ std::string ComputeText(EvaluationContext& context, std::string_view text);
 std::string ExpandCalls(EvaluationContext& context, std::string_view text, int sheet);
 // The value of one call "NAME(...)" or one group "(...)".
 std::string CallValue(EvaluationContext& context, std::string_view call, int sheet);
-
-// The cells from (left, top) to (right, bottom) of one sheet.
-struct CellRange {
-    int sheet = -1;
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
 
 // One argument of a call: a text, or the cells a range argument
 // RANGE('..'):RANGE('..') names. A range is read cell by cell as each

@@ -271,6 +271,45 @@ TEST_F(FormulaPipeline, RecordsTheCalculatedCellOnceAsADependant) {
             << cell;
 }
 
+// A range's readers are not looked up again in cells that still list them;
+// a cell that lost its dependants or got new properties lists them again.
+TEST_F(FormulaPipeline, RangeReadersAreRecordedAgainWhereCellsChanged) {
+    auto& context = book.recalc.context();
+    const int a = book.Index("A");
+    const auto sumIn = [&](int col) {
+        context.calculated = CalculatedCell{a, col, col};
+        return EvaluateFormula(context, "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D8'))", a);
+    };
+    const auto refs = [&](const char* cell) { return book.C("Pasywa", cell).Props->Ref; };
+    const std::vector<TReference> both = {{"A", 4, 4}, {"A", 5, 5}};
+    sumIn(4);
+    sumIn(5);
+    book.C("Pasywa", "D6").Props->Ref.clear();
+    book.C("Pasywa", "D7").Props = std::make_unique<TCellProps>();
+    book.C("Pasywa", "D7").Props->Val = "50";
+    book.C("Pasywa", "D8").Props.reset();
+    EXPECT_EQ(sumIn(4), "150");
+    EXPECT_EQ(sumIn(5), "150");
+    EXPECT_EQ(refs("D6"), both);
+    EXPECT_EQ(refs("D7"), both);
+    book.C("Pasywa", "D8").EnsureProps();
+    sumIn(5);
+    EXPECT_EQ(refs("D8"), (std::vector<TReference>{{"A", 5, 5}}));
+    sumIn(4);
+    EXPECT_EQ(refs("D8"), (std::vector<TReference>{{"A", 5, 5}, {"A", 4, 4}}));
+
+    // A reader inside its own range does not list itself; a failing cell
+    // still has the reader recorded in the cells read before it.
+    book.Value("A", "C1", "1");
+    book.Value("A", "C2", "2");
+    book.Value("A", "C3", "\u2013");
+    context.calculated = CalculatedCell{a, 3, 2};
+    EXPECT_EQ(EvaluateFormula(context, "=SUM(RANGE('A!C1'):RANGE('A!C3'))", a), "###");
+    EXPECT_EQ(book.C("A", "C1").Props->Ref, (std::vector<TReference>{{"A", 3, 2}}));
+    EXPECT_TRUE(book.C("A", "C2").Props->Ref.empty());
+    EXPECT_EQ(book.C("A", "C3").Props->Ref, (std::vector<TReference>{{"A", 3, 2}}));
+}
+
 class CollectingSink : public TraceSink {
 public:
     void Write(std::string_view line) override { lines.emplace_back(line); }
