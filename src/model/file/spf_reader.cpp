@@ -169,7 +169,7 @@ public:
         if (const size_t nul = bytes.find('\0'); nul != kNone)
             throw Refusal{LineAt(bytes, nul), "a NUL byte, which no statement document holds"};
         if (Trim(bytes).empty()) throw Refusal{1, "the file is empty, not a statement document"};
-        lastLine_ = LineAt(bytes, bytes.size() - 1);
+        text_ = bytes;
 
         const size_t ratioSheet = RatioSheetStart(bytes);
         ReadOwnLines(bytes.substr(0, ratioSheet));
@@ -190,7 +190,7 @@ public:
         const SystemClock systemClock;
         RunPostLoadSteps(wb_, IsTemplateFileName(fileName_), options_.clock ? *options_.clock : systemClock);
         if (truncated_) {
-            truncation_ = Refusal{lastLine_,
+            truncation_ = Refusal{LastLine(),
                                   shortOfSheets ? "the file ends early: " + std::to_string(fileSheets_) +
                                                       " of " + std::to_string(sheetsCount_) + " sheets"
                                                 : "the file ends early, inside its last line",
@@ -208,6 +208,9 @@ private:
         throw Refusal{lineNo_, std::move(reason)};
     }
 
+    // Counted only when needed: a hostile file may hold millions of lines.
+    int LastLine() const { return LineAt(text_, text_.size() - 1); }
+
     void ReadOwnLines(std::string_view text) {
         LineCursor cursor(text);
         std::string_view raw;
@@ -215,6 +218,7 @@ private:
         std::string rewritten;
         while (cursor.Next(raw)) {
             ++lineNo_;
+            if (raw.empty()) continue;  // nothing to do, and a hostile file may hold millions
             // The writer ends every line; a document whose last line has no end
             // and is not a whole record was cut off there (a record cut short
             // would be taken as cell text).
@@ -382,7 +386,7 @@ private:
         // Only the built-in sheet gets here from a header that never came to
         // its sheet count: the file stops before its first sheet.
         if (sheetsCount_ < 0 && lineNo_ == 0 && recognised_)
-            throw Refusal{lastLine_, "the file ends early, before its first sheet", ReadFailure::Truncated};
+            throw Refusal{LastLine(), "the file ends early, before its first sheet", ReadFailure::Truncated};
         if (sheetsCount_ < 0) Fail("GridName before the SheetsCount record");
         if (static_cast<int>(wb_.Sheets.size()) >= kMaxSheets)
             Fail("the document has more than " + std::to_string(kMaxSheets) + " sheets");
@@ -625,8 +629,8 @@ private:
     const ReadOptions& options_;
     Workbook wb_;
     bool utf8_ = false;
-    int lastLine_ = 0;    // the file's last line, where an early end shows
-    int fileSheets_ = 0;  // sheet blocks the file holds
+    std::string_view text_;  // the file's text, whose last line shows an early end
+    int fileSheets_ = 0;     // sheet blocks the file holds
     bool cutLastLine_ = false;
     bool truncated_ = false;
     std::optional<Refusal> truncation_;
