@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev
   libxlsxwriter-dev zlib1g-dev
   fonts-liberation poppler-utils
+  libreoffice-calc-nogui python3
   clang libclang-rt-14-dev clang-format
   locales
 )

@@ -38,6 +38,7 @@ Command MakeExprCommand();
 Command MakeEvalCommand();
 Command MakeRecalcCommand();
 Command MakeSetCommand();
+Command MakeExportXlsxCommand();
 #ifdef SPF_CLI_PDF
 Command MakePrintPdfCommand();
 #endif

@@ -20,7 +20,7 @@ namespace {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         MakeDumpCommand(),     MakeHeaderCommand(), MakeResaveCommand(), MakeExprCommand(),
-        MakeEvalCommand(),     MakeRecalcCommand(), MakeSetCommand(),
+        MakeEvalCommand(),     MakeRecalcCommand(), MakeSetCommand(),    MakeExportXlsxCommand(),
 #ifdef SPF_CLI_PDF
         MakePrintPdfCommand(),
 #endif

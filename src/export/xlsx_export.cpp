@@ -1,0 +1,187 @@
+#include "export/xlsx_export.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "export/cell_formats.h"
+#include "export/exported_cell.h"
+#include "export/spreadsheet_formula.h"
+#include "model/text_utils.h"
+
+namespace spf {
+
+namespace {
+
+// The spreadsheet's column unit is one character of its default font, about 7 pixels.
+constexpr int kPixelsPerCharacter = 7;
+
+struct Stopped {};
+
+struct WriteFailed {
+    std::string reason;
+};
+
+void Check(lxw_error error) {
+    if (error != LXW_NO_ERROR) throw WriteFailed{lxw_strerror(error)};
+}
+
+class WorkbookWriter {
+public:
+    WorkbookWriter(const Workbook& workbook, const Clock& clock, const XlsxExportOptions& options,
+                   lxw_workbook* book)
+        : workbook_(workbook), clock_(clock), options_(options), book_(book), formats_(book) {
+        const int count = static_cast<int>(workbook.Sheets.size());
+        exported_.assign(static_cast<size_t>(count), options.sheets.empty());
+        for (int index : options.sheets)
+            if (index >= 0 && index < count) exported_[static_cast<size_t>(index)] = true;
+        for (int i = 0; i < count; ++i)
+            if (exported_[static_cast<size_t>(i)] && !workbook.Sheets[static_cast<size_t>(i)].Grid)
+                exported_[static_cast<size_t>(i)] = false;
+    }
+
+    void Write() {
+        std::vector<std::pair<int, lxw_worksheet*>> sheets;
+        for (size_t i = 0; i < exported_.size(); ++i) {
+            if (!exported_[i]) continue;
+            const TSheet& sheet = workbook_.Sheets[i];
+            lxw_worksheet* ws = workbook_add_worksheet(book_, sheet.GridName.c_str());
+            if (!ws)
+                throw WriteFailed{"the sheet name " + sheet.GridName + " is not allowed in a spreadsheet"};
+            sheets.emplace_back(static_cast<int>(i), ws);
+            total_ += static_cast<int64_t>(std::max(sheet.Grid->Columns() - 1, 0)) *
+                      std::max(sheet.Grid->Rows() - 1, 0);
+        }
+        start_ = options_.now();
+        for (const auto& [index, ws] : sheets) WriteSheet(index, ws);
+    }
+
+private:
+    void WriteSheet(int index, lxw_worksheet* ws) {
+        const Grid& grid = *workbook_.Sheets[static_cast<size_t>(index)].Grid;
+        for (int c = 1; c < grid.Columns(); ++c) {
+            const int pixels = static_cast<size_t>(c) < grid.ColWidths.size()
+                                   ? grid.ColWidths[static_cast<size_t>(c)]
+                                   : grid.DefaultColWidth;
+            const double width = pixels / kPixelsPerCharacter;
+            lxw_row_col_options hidden{};
+            hidden.hidden = width == 0;
+            Check(worksheet_set_column_opt(ws, static_cast<lxw_col_t>(c - 1), static_cast<lxw_col_t>(c - 1),
+                                           width, nullptr, &hidden));
+            for (int r = 1; r < grid.Rows(); ++r) {
+                Visit();
+                WriteCell(index, grid, ws, c, r);
+            }
+        }
+    }
+
+    void Visit() {
+        ++done_;
+        if (!options_.progress) return;
+        const ExportProgress p{done_, total_, EstimatedEnd(start_, options_.now(), done_, total_)};
+        if (!options_.progress(p)) throw Stopped{};
+    }
+
+    void WriteCell(int index, const Grid& grid, lxw_worksheet* ws, int c, int r) {
+        const ExportedCell cell = DescribeCell(workbook_, grid, c, r);
+        if (cell.kind == ExportedCell::Kind::Skipped) return;
+        lxw_format* format = formats_.For(cell);
+        const auto row = static_cast<lxw_row_t>(r - 1);
+        const auto col = static_cast<lxw_col_t>(c - 1);
+        // A block reaching into the header row or column cannot be merged there.
+        if (cell.merged && cell.block.left >= 1 && cell.block.top >= 1)
+            Check(worksheet_merge_range(ws, static_cast<lxw_row_t>(cell.block.top - 1),
+                                        static_cast<lxw_col_t>(cell.block.left - 1),
+                                        static_cast<lxw_row_t>(cell.block.bottom - 1),
+                                        static_cast<lxw_col_t>(cell.block.right - 1), "", format));
+        if (cell.kind == ExportedCell::Kind::Text) {
+            if (Trim(cell.text).empty())
+                Check(worksheet_write_blank(ws, row, col, format));
+            else
+                Check(worksheet_write_string(ws, row, col, cell.text.c_str(), format));
+            return;
+        }
+        const double value = static_cast<double>(cell.hundredths) / 100;
+        if (const auto formula = FormulaOf(index, grid, c, r, cell)) {
+            Check(worksheet_write_formula_num(ws, row, col, formula->c_str(), format, value));
+        } else {
+            Check(worksheet_write_number(ws, row, col, value, format));
+        }
+    }
+
+    std::optional<std::string> FormulaOf(int index, const Grid& grid, int c, int r,
+                                         const ExportedCell& cell) {
+        const TCellProps& p = *grid.At(c, r).Props;
+        if (!options_.formulas || p.Formula.empty() || !ShownHundredths(cell.text)) return std::nullopt;
+        return SpreadsheetFormula(workbook_, clock_, index, p.Formula, [this](int sheet, int col, int row) {
+            if (!exported_[static_cast<size_t>(sheet)]) return std::optional<int>();
+            return ProgramReadingScale(workbook_, *workbook_.Sheets[static_cast<size_t>(sheet)].Grid, col,
+                                       row);
+        });
+    }
+
+    const Workbook& workbook_;
+    const Clock& clock_;
+    const XlsxExportOptions& options_;
+    lxw_workbook* book_;
+    CellFormats formats_;
+    std::vector<bool> exported_;
+    int64_t total_ = 0;
+    int64_t done_ = 0;
+    WallClock::time_point start_;
+};
+
+std::string SystemReason(const std::string& path) { return path + ": " + std::strerror(errno); }
+
+// The temporary file beside the target, with the permissions a new file gets.
+std::optional<std::string> MakeTemporary(const std::string& path, std::string& temporary) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string pattern = folder + "." + name + ".XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) return SystemReason(path);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    ::close(fd);
+    temporary = pattern;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ExportXlsx(const Workbook& workbook, const Clock& clock, const std::string& path,
+                                      const XlsxExportOptions& options) {
+    std::string temporary;
+    if (auto error = MakeTemporary(path, temporary)) return error;
+    lxw_workbook* book = workbook_new(temporary.c_str());
+    if (!book) {
+        std::remove(temporary.c_str());
+        return path + ": the spreadsheet could not be started";
+    }
+    std::optional<std::string> failure;
+    try {
+        WorkbookWriter(workbook, clock, options, book).Write();
+    } catch (const WriteFailed& e) {
+        failure = path + ": " + e.reason;
+    } catch (const Stopped&) {
+        failure = path + ": the export was stopped";
+    }
+    errno = 0;
+    const lxw_error closed = workbook_close(book);
+    if (!failure && closed != LXW_NO_ERROR)
+        failure = path + ": " + lxw_strerror(closed) +
+                  (errno ? std::string(" (") + std::strerror(errno) + ")" : "");
+    if (!failure && std::rename(temporary.c_str(), path.c_str()) != 0) failure = SystemReason(path);
+    if (failure) std::remove(temporary.c_str());
+    return failure;
+}
+
+}  // namespace spf

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The exported example statement, opened by a spreadsheet program that
+# recalculates every formula on loading, shows every amount the program
+# shows, to the grosz: the values, the formulas with the program's own
+# figures cached, and the same formulas with their cached figures zeroed, so
+# that only the spreadsheet's own calculation can make them right.
+# Arguments: the tool, the example statement, a scratch folder.
+set -u
+cli=$1
+example=$2
+out=$3
+rm -rf "$out" && mkdir -p "$out/profile/user" "$out/csv"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+"$cli" export-xlsx "$example" "$out/values.xlsx" || fail "export of the values exited $?"
+"$cli" export-xlsx "$example" "$out/formulas.xlsx" --formulas || fail "export of the formulas exited $?"
+"$cli" recalc "$example" -o "$out/recalculated.spf" || fail "recalc exited $?"
+"$cli" dump "$out/recalculated.spf" >"$out/shown.tsv" || fail "dump exited $?"
+# Reading a document rebuilds the ratio sheet empty, so its figures are read
+# from the recalculated workbook itself, one formula cell at a time.
+awk -F'\t' '$1 == "AF_Wskazniki" && $9 != "0" && $8 != "" { print $2 }' "$out/shown.tsv" |
+  while read -r cell; do
+    printf '%s\t%s\n' "$cell" "$("$cli" eval "$example" AF_Wskazniki "=RANGE('$cell')" --recalc)"
+  done >"$out/ratios.tsv" || fail "eval of the ratios"
+
+python3 - "$out/formulas.xlsx" "$out/uncached.xlsx" <<'PY' || fail "zeroing the cached figures"
+import re, sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as src, zipfile.ZipFile(sys.argv[2], "w", zipfile.ZIP_DEFLATED) as dst:
+    for item in src.infolist():
+        data = src.read(item)
+        if item.filename.startswith("xl/worksheets/sheet"):
+            data = re.sub(rb"(</f>)<v>[^<]*</v>", rb"\1<v>0</v>", data)
+        dst.writestr(item, data)
+PY
+
+# Recalculate every formula on loading, whatever the file says.
+cat >"$out/profile/user/registrymodifications.xcu" <<'XCU'
+<?xml version="1.0" encoding="UTF-8"?>
+<oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
+<item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
+</oor:items>
+XCU
+# Tab-separated, UTF-8, raw values rather than the formatted text, every sheet to its own file.
+filter='csv:Text - txt - csv (StarCalc):9,34,76,1,,1033,false,false,false,false,false,-1'
+soffice -env:UserInstallation="file://$out/profile" --headless --norestore --convert-to "$filter" \
+  --outdir "$out/csv" "$out/values.xlsx" "$out/formulas.xlsx" "$out/uncached.xlsx" >"$out/soffice.log" 2>&1 \
+  || { cat "$out/soffice.log"; fail "soffice exited $?"; }
+
+python3 - "$out/shown.tsv" "$out/ratios.tsv" "$out/csv" values formulas uncached <<'PY'
+import csv, os, sys
+shown_file, ratios_file, folder, *files = sys.argv[1:]
+
+def hundredths(text):
+    text = text.replace(" ", "").replace(",", ".")
+    try:
+        return round(float(text) * 100)
+    except ValueError:
+        return 0  # a failed or empty amount is exported as 0
+
+amounts = {}
+with open(shown_file, encoding="utf-8") as f:
+    rows = csv.reader(f, delimiter="\t", quoting=csv.QUOTE_NONE)
+    header = next(rows)
+    at = {name: i for i, name in enumerate(header)}
+    for r in rows:
+        if r[at["format"]] != "0":
+            amounts[(r[at["sheet"]], int(r[at["col"]]), int(r[at["row"]]))] = (r[at["cell"]], hundredths(r[at["shown"]]))
+ratios = {}
+with open(ratios_file, encoding="utf-8") as f:
+    for line in f:
+        cell, val = line.rstrip("\n").split("\t")
+        ratios[cell] = int(val) if val.lstrip("-").isdigit() else 0
+for key, (cell, expected) in amounts.items():
+    if cell in ratios:
+        amounts[key] = (cell, ratios[cell])
+if not ratios:
+    print("FAIL: no ratio read")
+    sys.exit(1)
+sheets = sorted({k[0] for k in amounts})
+failures = 0
+for name in files:
+    checked = 0
+    for sheet in sheets:
+        path = os.path.join(folder, f"{name}-{sheet}.csv")
+        if not os.path.exists(path):
+            print(f"FAIL: {name}: no worksheet {sheet}")
+            failures += 1
+            continue
+        with open(path, encoding="utf-8", newline="") as f:
+            grid = list(csv.reader(f, delimiter="\t"))
+        for (s, col, row), (cell, expected) in amounts.items():
+            if s != sheet:
+                continue
+            line = grid[row - 1] if row - 1 < len(grid) else []
+            text = line[col - 1] if col - 1 < len(line) else ""
+            try:
+                value = float(text) if text else 0.0
+            except ValueError:
+                value = None
+            checked += 1
+            if value is None or abs(value * 100 - expected) > 1e-3:
+                failures += 1
+                if failures <= 40:
+                    print(f"FAIL: {name}: {cell} shows {text!r} in the spreadsheet, {expected / 100:.2f} in the program")
+    print(f"{name}: {checked} amounts compared")
+sys.exit(1 if failures else 0)
+PY
