@@ -10,7 +10,8 @@ namespace {
 constexpr int kMaxIndent = 15;
 
 uint64_t LookKey(const ExportedCell& c) {
-    const uint64_t indent = static_cast<uint64_t>(std::clamp(c.indent, 0, kMaxIndent));
+    const uint64_t indent =
+        c.alignment == Alignment::Center ? 0 : static_cast<uint64_t>(std::clamp(c.indent, 0, kMaxIndent));
     return static_cast<uint64_t>(c.kind == ExportedCell::Kind::Amount) | uint64_t{c.top} << 1 |
            uint64_t{c.bottom} << 2 | uint64_t{c.left} << 3 | uint64_t{c.right} << 4 | uint64_t{c.bold} << 5 |
            static_cast<uint64_t>(c.alignment) << 6 | indent << 8;
@@ -32,7 +33,10 @@ lxw_format* CellFormats::For(const ExportedCell& cell) {
     if (cell.bottom) format_set_bottom(f, LXW_BORDER_THIN);
     if (cell.left) format_set_left(f, LXW_BORDER_THIN);
     if (cell.right) format_set_right(f, LXW_BORDER_THIN);
-    if (cell.indent > 0) format_set_indent(f, static_cast<uint8_t>(std::min(cell.indent, kMaxIndent)));
+    // Centring, set after the indent, leaves no indent (a spreadsheet indents
+    // only text aligned to a side).
+    if (cell.indent > 0 && cell.alignment != Alignment::Center)
+        format_set_indent(f, static_cast<uint8_t>(std::min(cell.indent, kMaxIndent)));
     if (cell.alignment == Alignment::Center) format_set_align(f, LXW_ALIGN_CENTER);
     if (cell.alignment == Alignment::Right) format_set_align(f, LXW_ALIGN_RIGHT);
     if (cell.bold) format_set_bold(f);
