@@ -12,4 +12,12 @@ ProfitLossVariant ProfitLossVariantInUse(const Workbook& workbook) {
     return costOfSales ? ProfitLossVariant::CostOfSales : ProfitLossVariant::Comparative;
 }
 
+void SetProfitLossVariant(Workbook& workbook, ProfitLossVariant variant) {
+    Grid* flows = workbook.FindGrid("Przeplywy_mp");
+    if (!flows || !flows->Contains(5, 6)) return;
+    const bool costOfSales = variant == ProfitLossVariant::CostOfSales;
+    flows->At(4, 6).EnsureProps().Formula = costOfSales ? "=RANGE('RZiS_k!D47')" : "=RANGE('RZiS_p!D52')";
+    flows->At(5, 6).EnsureProps().Formula = costOfSales ? "=RANGE('RZiS_k!E47')" : "=RANGE('RZiS_p!E52')";
+}
+
 }  // namespace spf

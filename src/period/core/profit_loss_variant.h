@@ -13,4 +13,9 @@ enum class ProfitLossVariant { Comparative, CostOfSales };
 // "porównawczy" otherwise, also when the sheet or the cell is missing.
 ProfitLossVariant ProfitLossVariantInUse(const Workbook& workbook);
 
+// Points the net profit of `Przeplywy_mp` (row 6, both years) at the
+// variant's net profit; nothing happens when the sheet is missing. The
+// cells are not recalculated here.
+void SetProfitLossVariant(Workbook& workbook, ProfitLossVariant variant);
+
 }  // namespace spf
