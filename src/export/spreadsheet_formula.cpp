@@ -422,10 +422,12 @@ private:
             t.scale = CommonScale(numbers);
             t.text = "IF(" + args[0].text + "," + JoinAt(args, 1, t.scale) + ")";
         } else if (name == "ZAOKR") {
-            // Whole units: the hundredths rounded to a multiple of 100.
-            if (args.size() != 1 || numbers.size() != 1) throw NotCarried{};
-            t.scale = args[0].scale;
-            t.text = "ROUND(" + args[0].text + "," + std::to_string(2 * t.scale - 2) + ")";
+            // Whole units, a half to the even neighbour as the program rounds
+            // (ROUND alone takes 122,50 to 123, the program to 122).
+            if (args.size() != 1 || numbers.size() != 1 || args[0].scale != 1) throw NotCarried{};
+            t.scale = 1;
+            const std::string x = Steady(args[0]).text;
+            t.text = "IF(MOD(" + x + ",1)=0.5,2*ROUND(" + x + "/2,0),ROUND(" + x + ",0))";
         } else {
             throw NotCarried{};
         }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "export/cell_formats.h"
 #include "export/exported_cell.h"
@@ -21,6 +22,18 @@ namespace {
 
 // The spreadsheet's column unit is one character of its default font, about 7 pixels.
 constexpr int kPixelsPerCharacter = 7;
+
+// The longest text a spreadsheet cell holds, in characters; cut in bytes, a
+// text of several-byte characters keeps fewer.
+constexpr size_t kMaxCellText = 32767;
+
+// A longer text is cut at a character boundary rather than failing the export.
+std::string SpreadsheetText(const std::string& text) {
+    if (text.size() <= kMaxCellText) return text;
+    size_t end = kMaxCellText;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return text.substr(0, end);
+}
 
 struct Stopped {};
 
@@ -104,7 +117,7 @@ private:
             if (Trim(cell.text).empty())
                 Check(worksheet_write_blank(ws, row, col, format));
             else
-                Check(worksheet_write_string(ws, row, col, cell.text.c_str(), format));
+                Check(worksheet_write_string(ws, row, col, SpreadsheetText(cell.text).c_str(), format));
             return;
         }
         const double value = static_cast<double>(cell.hundredths) / 100;
@@ -155,12 +168,21 @@ std::optional<std::string> MakeTemporary(const std::string& path, std::string& t
     return std::nullopt;
 }
 
+// A link to a file is kept: the file it names is replaced.
+std::string FollowLink(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) return path;
+    const auto target = std::filesystem::canonical(path, error);
+    return error ? path : target.string();
+}
+
 }  // namespace
 
 std::optional<std::string> ExportXlsx(const Workbook& workbook, const Clock& clock, const std::string& path,
                                       const XlsxExportOptions& options) {
+    const std::string target = FollowLink(path);
     std::string temporary;
-    if (auto error = MakeTemporary(path, temporary)) return error;
+    if (auto error = MakeTemporary(target, temporary)) return error;
     lxw_workbook* book = workbook_new(temporary.c_str());
     if (!book) {
         std::remove(temporary.c_str());
@@ -179,7 +201,7 @@ std::optional<std::string> ExportXlsx(const Workbook& workbook, const Clock& clo
     if (!failure && closed != LXW_NO_ERROR)
         failure = path + ": " + lxw_strerror(closed) +
                   (errno ? std::string(" (") + std::strerror(errno) + ")" : "");
-    if (!failure && std::rename(temporary.c_str(), path.c_str()) != 0) failure = SystemReason(path);
+    if (!failure && std::rename(temporary.c_str(), target.c_str()) != 0) failure = SystemReason(path);
     if (failure) std::remove(temporary.c_str());
     return failure;
 }

@@ -65,7 +65,10 @@ TEST_F(SpreadsheetFormulaTest, WritesFormulasThatComputeTheShownFigure) {
         {"=RANGE('A!B2')/IF(RANGE('A!C2')>0,RANGE('A!C2'),1)", "=TRUNC('A'!B2/IF('A'!C2>0,'A'!C2,1),2)"},
         // Every group is cut before the outer level sees it.
         {"=2*(7/2)", "=2*TRUNC(7/2)/100"},
-        {"=ZAOKR(RANGE('A!B2'))", "=ROUND('A'!B2,0)"},
+        {"=ZAOKR(RANGE('A!B2'))", "=IF(MOD('A'!B2,1)=0.5,2*ROUND('A'!B2/2,0),ROUND('A'!B2,0))"},
+        {"=ZAOKR(RANGE('A!B2')+RANGE('A!B3'))",
+         "=IF(MOD(ROUND('A'!B2+'A'!B3,2),1)=0.5,2*ROUND(ROUND('A'!B2+'A'!B3,2)/"
+         "2,0),ROUND(ROUND('A'!B2+'A'!B3,2),0))"},
         // A computed difference compared with 0 is compared at the grosz.
         {"=IF(RANGE('A!B2')-RANGE('A!B3')>0,RANGE('A!B2')-RANGE('A!B3'),0)",
          "=IF(ROUND('A'!B2-'A'!B3,2)>0,'A'!B2-'A'!B3,0)"},

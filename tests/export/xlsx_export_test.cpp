@@ -8,6 +8,7 @@
 #include <fstream>
 #include <regex>
 
+#include "formula/recalculator.h"
 #include "test_sheets.h"
 #include "zip_entries.h"
 
@@ -198,6 +199,17 @@ TEST_F(XlsxExportTest, TextsAreShownInTheDocumentLanguageWithTheirLook) {
     EXPECT_NE(file.Look(1, "A1").find(R"(indent="3")"), std::string::npos) << file.Look(1, "A1");
 }
 
+TEST_F(XlsxExportTest, APeriodIdentifierIsExportedAsTheTextItGives) {
+    book.Sheets[0].Grid->At(4, 1).Props->Formula = "=KONIECOKRESUSHORT";
+    Recalculator(book, clock).RecalculateWorkbook();
+    XlsxExportOptions options;
+    options.formulas = true;
+    const WrittenFile file = Export(options);
+    EXPECT_NE(file.Cell(1, "D1").find(R"(t="s")"), std::string::npos) << file.Cell(1, "D1");
+    EXPECT_EQ(file.Cell(1, "D1").find("<f>"), std::string::npos);
+    EXPECT_NE(file.Part("xl/sharedStrings.xml").find("<t>31.12.2004</t>"), std::string::npos);
+}
+
 TEST_F(XlsxExportTest, ProgressCountsEveryContentCellOfTheExportedSheets) {
     XlsxExportOptions options;
     options.sheets = {0, 1};
@@ -242,6 +254,27 @@ TEST_F(XlsxExportTest, FailureLeavesNothingBehindAndTheTargetAsItWas) {
     std::string kept;
     std::getline(in, kept);
     EXPECT_EQ(kept, "earlier");
+}
+
+TEST_F(XlsxExportTest, ATextTooLongForACellIsCutAtACharacter) {
+    std::string text;
+    while (text.size() < 40000) text += "zażółć ";
+    book.Sheets[0].Grid->At(1, 1).Props->Text1 = text;
+    const std::string strings = Export().Part("xl/sharedStrings.xml");
+    const size_t begin = strings.find("zażółć"), end = strings.find("</t>", begin);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_LE(end - begin, 32767u);
+    EXPECT_GT(end - begin, 32750u);
+    EXPECT_EQ(text.compare(0, end - begin, strings, begin, end - begin), 0);
+}
+
+TEST_F(XlsxExportTest, ALinkKeepsNamingTheFileItReplaces) {
+    const fs::path real = folder / "real.xlsx", link = folder / "link.xlsx";
+    std::ofstream(real) << "earlier";
+    fs::create_symlink(real, link);
+    ASSERT_EQ(ExportXlsx(book, clock, link.string(), {}), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(WrittenFile(real.string()).SheetNames().size(), 3u);
 }
 
 }  // namespace
