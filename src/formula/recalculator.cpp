@@ -173,14 +173,15 @@ void Recalculator::CalculateNoting(int sheet, int col, int row) {
         return;
     }
     // Calculating any cell of a tax row of nota_10 may round its E cell.
-    const bool rounds = col != kNota10AmountColumn && Nota10RuleApplies(sh, row);
+    std::optional<CellState> roundedBefore;
+    if (col != kNota10AmountColumn && Nota10RuleApplies(sh, row))
+        roundedBefore.emplace(grid.At(kNota10AmountColumn, row));
     const CellState before(grid.At(col, row));
-    const CellState roundedBefore(grid.At(rounds ? kNota10AmountColumn : col, row));
     if (!CalculateOne(sheet, col, row)) return;
     const uint64_t at = stamps_.Next();
     stamps_.Mark(context_.workbook(), {sheet, col, row}, at);
     if (CellState(grid.At(col, row)) != before) changes_.push_back({{sheet, col, row}, at});
-    if (rounds && CellState(grid.At(kNota10AmountColumn, row)) != roundedBefore)
+    if (roundedBefore && CellState(grid.At(kNota10AmountColumn, row)) != *roundedBefore)
         changes_.push_back({{sheet, kNota10AmountColumn, row}, at});
 }
 
