@@ -7,6 +7,9 @@
 
 namespace spf {
 
+// Pixels of one indent level on screen.
+inline constexpr int kIndentStep = 20;
+
 struct IndentSplit {
     std::string prefix;  // drawn right-aligned in the indent area; empty: none
     std::string text;    // drawn after the indent area

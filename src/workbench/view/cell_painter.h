@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QString>
 
+#include "workbench/core/indent_prefix.h"
+
 class QPainter;
 
 namespace spf {
@@ -30,7 +32,6 @@ struct DrawState {
 };
 
 // Constants of the drawing.
-inline constexpr int kIndentStep = 20;
 inline constexpr int kPrefixGap = 5;
 inline const QColor kMarkerColor{0, 128, 0};
 inline const QColor kRatioBandColor{251, 237, 210};

@@ -6,6 +6,7 @@
 #include "model/text_utils.h"
 #include "model/workbook.h"
 #include "workbench/core/column_fit.h"
+#include "workbench/core/row_fit.h"
 #include "workbench/view/cell_painter.h"
 #include "workbench/view/sheet_view.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kHeaderShown = 20;  // header column and row while formulas are edited
 constexpr int kHeaderHidden = 1;
-constexpr int kMeasureMargin = 4;  // two pixels on every side of the text
 
 // Height of a text wrapped at word boundaries into `width` pixels.
 int WrappedHeight(const QFont& font, int width, const std::string& text) {
@@ -27,7 +27,6 @@ int WrappedHeight(const QFont& font, int width, const std::string& text) {
         .height();
 }
 
-int Width(const Grid& g, int c) { return g.ColWidths[static_cast<size_t>(c)]; }
 int& Height(Grid& g, int r) { return g.RowHeights[static_cast<size_t>(r)]; }
 
 class HeightsGuard {
@@ -53,39 +52,11 @@ void CalcHeights(SheetView& view) {
         // The header row keeps the height of the mode, or editing formulas
         // would lose its column letters after every refit.
         if (g.Rows() > 0) Height(g, 0) = context.formulaEditing ? kHeaderShown : kHeaderHidden;
-        for (int r = 1; r < g.Rows(); ++r) {
-            Height(g, r) = 0;
-            for (int c = 1; c < g.Columns(); ++c) {
-                try {
-                    const TCellProps* p = g.At(c, r).Props.get();
-                    const int indent = p ? p->Indent * kIndentStep : 0;
-                    const CellBlock block = BlockOf(g, c, r);
-                    if (IsMergedCell(g, c, r)) {
-                        if (block.bottom != r || block.right != c) continue;
-                        int width = 0, height = 0;
-                        for (int x = block.left; x <= block.right; ++x) width += Width(g, x);
-                        for (int y = block.top; y <= block.bottom; ++y) height += Height(g, y);
-                        if (width <= 0) continue;
-                        const int boxW = width - kMeasureMargin - indent;
-                        const int boxH = height - kMeasureMargin;
-                        const QFont font = props.hasOwnFont(c, r) ? props.FontCell(c, r) : props.font;
-                        const int h =
-                            WrappedHeight(font, boxW, CellDisplayText(wb, g, block.left, block.top));
-                        if (h + kMeasureMargin > boxH) Height(g, block.bottom) += h + kMeasureMargin - boxH;
-                        continue;
-                    }
-                    // A hidden column shows nothing, so its text needs no room.
-                    if (Width(g, c) <= 0) continue;
-                    const int h = WrappedHeight(props.FontCell(c, r), Width(g, c) - kMeasureMargin - indent,
-                                                CellDisplayText(wb, g, c, r));
-                    int needed = h + kMeasureMargin;
-                    if (needed < g.DefaultRowHeight) needed = g.DefaultRowHeight - kMeasureMargin;
-                    if (needed > Height(g, r)) Height(g, r) = needed;
-                } catch (...) {
-                    // A cell that cannot be measured keeps the row as it is.
-                }
-            }
-        }
+        FitRowHeights(wb, g, [&props](int c, int r, bool mergedBlock, int width, const std::string& text) {
+            // A block takes the grid's font unless its last cell has a font of its own.
+            const QFont font = mergedBlock && !props.hasOwnFont(c, r) ? props.font : props.FontCell(c, r);
+            return WrappedHeight(font, width, text);
+        });
     }
     view.refresh();
 }
