@@ -105,6 +105,31 @@ TEST_F(Pagination, EnglishContinuationCaption) {
     EXPECT_EQ(PageOf("Notes - continuation from previous page"), 1);
 }
 
+TEST_F(Pagination, TablesFollowEachOther) {
+    struct Case {
+        const char* name;
+        int fillerRows;
+        bool newPage;
+        int page, labelTop;
+    };
+    const Case cases[] = {
+        {"an empty line between tables without caption", 2, false, 0, 1000 + 500 - 25},
+        {"a new page when asked for", 2, true, 1, -25},
+        {"no blank page before a table that asks for a new one first", 0, true, 0, -25},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        canvas = FakePageCanvas{};
+        queue.Clear();
+        Filler(c.fillerRows);
+        Table("s", 2).NewPage = c.newPage;
+        Run();
+        EXPECT_EQ(static_cast<int>(canvas.pages.size()), c.page + 1);
+        EXPECT_EQ(PageOf("s0"), c.page);
+        EXPECT_EQ(TopOf("s0"), c.labelTop);
+    }
+}
+
 TEST_F(Pagination, SignatureBlockLowOnThePageMovesToItsBottom) {
     struct Case {
         int fillerRows;
