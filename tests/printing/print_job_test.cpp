@@ -161,6 +161,42 @@ TEST_F(PrintJob, RangesAreCutToTheirSheet) {
     }
 }
 
+TEST_F(PrintJob, EquityComponentWithoutItsNameRow) {
+    // Names at rows 3, 10, 17, 24 and 31 of 40; each table runs from two rows
+    // under its name to four above the next, the last to row 38.
+    struct Case {
+        const char* name;
+        int missing;  // 0: every name present
+        std::vector<std::vector<int>> rows;
+    };
+    const Case cases[] = {
+        {"all five", 0, {{5, 6}, {12, 13}, {19, 20}, {26, 27}, {33, 38}}},
+        {"the second missing", 2, {{5, 13}, {19, 20}, {26, 27}, {33, 38}}},
+        {"the first missing", 1, {{12, 13}, {19, 20}, {26, 27}, {33, 38}}},
+        {"the last missing", 5, {{5, 6}, {12, 13}, {19, 20}, {26, 38}}},
+    };
+    const char* names[] = {"Kapita\xC5\x82 podstawowy", "Kapita\xC5\x82 zapasowy",
+                           "Kapita\xC5\x82 rezerwowy z aktualizacji wyceny",
+                           "Pozosta\xC5\x82"
+                           "e kapita\xC5\x82y rezerwowe",
+                           "Zysk (strata) z lat ubieg\xC5\x82ych"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        book = Workbook{};
+        queue.Clear();
+        Grid& g = Sheet("Noty_d_zm", 40);
+        for (int k = 1; k <= 5; ++k)
+            if (k != c.missing) g.At(2, 3 + 7 * (k - 1)).Cells = names[k - 1];
+        Assemble("Noty_d_zm\t\t\t2\t5\t4\t-1\t\t\t\t\t\tv\tt\tt$$\n");
+        ASSERT_EQ(queue.Entries.size(), c.rows.size());
+        for (size_t k = 0; k < c.rows.size(); ++k) {
+            const TGridProperties& e = *queue.Entries[k];
+            EXPECT_EQ((std::vector<int>{e.TopRow, e.BottomRow}), c.rows[k]) << k;
+            EXPECT_EQ(e.NewPage, k == 0) << k;
+        }
+    }
+}
+
 TEST_F(PrintJob, MissingTableFileIsAnError) {
     EXPECT_THROW(ReadPrintRangeTable(std::string(SPF_TEST_DATA_DIR) + "/no-such-table.txt"), PrintTableError);
 }

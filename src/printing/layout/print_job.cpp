@@ -124,12 +124,18 @@ void AddEquityEntries(TPrintQueue& q, const Workbook& book, const TSheet& sheet,
     const int left = line.Integer(3), right = line.Integer(5);
     std::vector<std::unique_ptr<TGridProperties>> entries;
     for (size_t k = 1; k <= kEquityComponents.size(); ++k) {
+        // A component whose name is missing prints nothing, and the table
+        // above it runs on to the next name found: measuring from row 0
+        // would print other components' rows under the wrong name.
+        if (marker[k] == 0) continue;
+        size_t next = k + 1;
+        while (marker[next] == 0) ++next;
         auto& e = *entries.emplace_back(
-            std::make_unique<TGridProperties>(book, grid, left, marker[k] + 2, right, marker[k + 1] - 4));
+            std::make_unique<TGridProperties>(book, grid, left, marker[k] + 2, right, marker[next] - 4));
         e.Selected = selected;
         e.Title = english ? kEquityComponents[k - 1].english : kEquityComponents[k - 1].polish;
         ReadCommonSettings(e, line, english);
-        e.NewPage = k == 1 && line.Cell(13) == "t";
+        e.NewPage = entries.size() == 1 && line.Cell(13) == "t";
     }
     for (auto& e : entries) q.Entries.push_back(std::move(e));
 }
