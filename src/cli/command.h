@@ -39,6 +39,9 @@ Command MakeEvalCommand();
 Command MakeRecalcCommand();
 Command MakeSetCommand();
 Command MakeExportXlsxCommand();
+Command MakeNewCommand();
+Command MakeRolloverCommand();
+Command MakeCheckCommand();
 #ifdef SPF_CLI_PDF
 Command MakePrintPdfCommand();
 #endif

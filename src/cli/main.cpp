@@ -19,8 +19,9 @@ namespace {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        MakeDumpCommand(),     MakeHeaderCommand(), MakeResaveCommand(), MakeExprCommand(),
-        MakeEvalCommand(),     MakeRecalcCommand(), MakeSetCommand(),    MakeExportXlsxCommand(),
+        MakeDumpCommand(),     MakeHeaderCommand(),   MakeResaveCommand(), MakeExprCommand(),
+        MakeEvalCommand(),     MakeRecalcCommand(),   MakeSetCommand(),    MakeExportXlsxCommand(),
+        MakeNewCommand(),      MakeRolloverCommand(), MakeCheckCommand(),
 #ifdef SPF_CLI_PDF
         MakePrintPdfCommand(),
 #endif

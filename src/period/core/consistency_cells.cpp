@@ -12,8 +12,14 @@ namespace spf {
 
 namespace {
 
-// The analysis sheets compute ratios and dynamics in floating point by design.
-bool KeepsWholeGrosze(const std::string& sheetName) { return !StartsWith(sheetName, "AF_"); }
+// The analysis sheets compute ratios and dynamics in floating point, and
+// show "–" for a ratio over zero (a year not filled in), both by design.
+bool IsAnalysis(const std::string& sheetName) { return StartsWith(sheetName, "AF_"); }
+
+bool Failed(const std::string& sheetName, const Cell& cell, std::string_view val) {
+    if (val == kFormulaFailed || Trim(cell.Cells) == kFormulaFailed) return true;
+    return val == kFailedAmount && !IsAnalysis(sheetName);
+}
 
 }  // namespace
 
@@ -26,12 +32,12 @@ void CheckCellValues(const Workbook& workbook, Findings& findings) {
                 const Cell& cell = g.At(c, r);
                 if (!cell.Props) continue;
                 const std::string_view val = Trim(cell.Props->Val);
-                if (val == kFailedAmount || val == kFormulaFailed || Trim(cell.Cells) == kFormulaFailed) {
+                if (Failed(sheet.GridName, cell, val)) {
                     findings.Add({sheet.GridName, c, r, "formuła nie dała wyniku", std::nullopt, std::nullopt,
                                   std::string(val.empty() ? Trim(cell.Cells) : val)});
                     continue;
                 }
-                if (!IsAmountCell(cell) || !KeepsWholeGrosze(sheet.GridName)) continue;
+                if (!IsAmountCell(cell) || IsAnalysis(sheet.GridName)) continue;
                 const auto hundredths = HundredthsIn(cell);
                 if (!hundredths || std::fabs(*hundredths - std::round(*hundredths)) < 1e-6) continue;
                 findings.Add({sheet.GridName, c, r, "kwota z więcej niż dwoma miejscami po przecinku",
