@@ -27,10 +27,17 @@ ratios=$(read_xlsx "$SCRATCH/ratios.xlsx")
 expect_contains "$ratios" "TRUNC('AF_Bilans'!C33/SUM('AF_Bilans'!C24:C24,'AF_Bilans'!E24:E24)*200*100)/100	7.12" \
   "the current ratio with its figure"
 
+# Every amount formula of the fixture is one the spreadsheet computes alike
+# (the spreadsheet's figures are checked in tests/export).
+expect_status 0 "$CLI" export-xlsx "$DATA/export/formulas.spf" "$SCRATCH/formulas.xlsx" --formulas --sheet A
+formulas=$(read_xlsx "$SCRATCH/formulas.xlsx" | tail -n +2)
+expect_eq "$(printf '%s\n' "$formulas" | wc -l)" 14 "formulas written"
+expect_contains "$formulas" "IF(MOD('A'!B3,1)=0.5,2*ROUND('A'!B3/2,0),ROUND('A'!B3,0))	-1224" "ZAOKR of a half"
+
 expect_status 1 "$CLI" export-xlsx "$example" "$SCRATCH/none.xlsx" --sheet Nieznany
 expect_contains "$ERR" "no sheet named Nieznany" "unknown sheet"
 expect_status 1 "$CLI" export-xlsx "$example" "$SCRATCH/missing/out.xlsx"
 expect_eq "$ERR" "sprawozdanie-cli: $SCRATCH/missing/out.xlsx: No such file or directory" "unwritable target"
 expect_status 2 "$CLI" export-xlsx "$example"
-expect_eq "$(ls "$SCRATCH" | grep -v stderr | sort | tr '\n' ' ')" "ratios.xlsx two.xlsx " "nothing else written"
+expect_eq "$(ls "$SCRATCH" | grep -v stderr | sort | tr '\n' ' ')" "formulas.xlsx ratios.xlsx two.xlsx " "nothing else written"
 finish

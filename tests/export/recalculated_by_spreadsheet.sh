@@ -1,30 +1,32 @@
 #!/usr/bin/env bash
-# The exported example statement, opened by a spreadsheet program that
-# recalculates every formula on loading, shows every amount the program
-# shows, to the grosz: the values, the formulas with the program's own
-# figures cached, and the same formulas with their cached figures zeroed, so
-# that only the spreadsheet's own calculation can make them right.
-# Arguments: the tool, the example statement, a scratch folder.
+# Exported statements, opened by a spreadsheet program that recalculates
+# every formula on loading, show every amount the program shows, to the
+# grosz: the values, the formulas with the program's own figures cached, and
+# the same formulas with their cached figures zeroed, so that only the
+# spreadsheet's own calculation can make them right.
+# Arguments: the tool, a scratch folder, the statements.
 set -u
 cli=$1
-example=$2
-out=$3
+out=$2
+shift 2
 rm -rf "$out" && mkdir -p "$out/profile/user" "$out/csv"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-"$cli" export-xlsx "$example" "$out/values.xlsx" || fail "export of the values exited $?"
-"$cli" export-xlsx "$example" "$out/formulas.xlsx" --formulas || fail "export of the formulas exited $?"
-"$cli" recalc "$example" -o "$out/recalculated.spf" || fail "recalc exited $?"
-"$cli" dump "$out/recalculated.spf" >"$out/shown.tsv" || fail "dump exited $?"
-# Reading a document rebuilds the ratio sheet empty, so its figures are read
-# from the recalculated workbook itself, one formula cell at a time.
-awk -F'\t' '$1 == "AF_Wskazniki" && $9 != "0" && $8 != "" { print $2 }' "$out/shown.tsv" |
-  while read -r cell; do
-    printf '%s\t%s\n' "$cell" "$("$cli" eval "$example" AF_Wskazniki "=RANGE('$cell')" --recalc)"
-  done >"$out/ratios.tsv" || fail "eval of the ratios"
-
-python3 - "$out/formulas.xlsx" "$out/uncached.xlsx" <<'PY' || fail "zeroing the cached figures"
+files=()
+for doc in "$@"; do
+  name=$(basename "$doc" .spf)
+  "$cli" export-xlsx "$doc" "$out/${name}_values.xlsx" || fail "export of the values of $doc exited $?"
+  "$cli" export-xlsx "$doc" "$out/${name}_formulas.xlsx" --formulas || fail "export of the formulas of $doc exited $?"
+  "$cli" recalc "$doc" -o "$out/$name.spf" || fail "recalc of $doc exited $?"
+  "$cli" dump "$out/$name.spf" >"$out/$name.tsv" || fail "dump of $doc exited $?"
+  # Reading a document rebuilds the ratio sheet empty, so its figures are read
+  # from the recalculated workbook itself, one formula cell at a time.
+  awk -F'\t' '$1 == "AF_Wskazniki" && $9 != "0" && $8 != "" { print $2 }' "$out/$name.tsv" |
+    while read -r cell; do
+      printf '%s\t%s\n' "$cell" "$("$cli" eval "$doc" AF_Wskazniki "=RANGE('$cell')" --recalc)"
+    done >"$out/$name.ratios" || fail "eval of the ratios of $doc"
+  python3 - "$out/${name}_formulas.xlsx" "$out/${name}_uncached.xlsx" <<'PY' || fail "zeroing the cached figures"
 import re, sys, zipfile
 with zipfile.ZipFile(sys.argv[1]) as src, zipfile.ZipFile(sys.argv[2], "w", zipfile.ZIP_DEFLATED) as dst:
     for item in src.infolist():
@@ -33,6 +35,8 @@ with zipfile.ZipFile(sys.argv[1]) as src, zipfile.ZipFile(sys.argv[2], "w", zipf
             data = re.sub(rb"(</f>)<v>[^<]*</v>", rb"\1<v>0</v>", data)
         dst.writestr(item, data)
 PY
+  files+=("$out/${name}_values.xlsx" "$out/${name}_formulas.xlsx" "$out/${name}_uncached.xlsx")
+done
 
 # Recalculate every formula on loading, whatever the file says.
 cat >"$out/profile/user/registrymodifications.xcu" <<'XCU'
@@ -44,10 +48,13 @@ XCU
 # Tab-separated, UTF-8, raw values rather than the formatted text, every sheet to its own file.
 filter='csv:Text - txt - csv (StarCalc):9,34,76,1,,1033,false,false,false,false,false,-1'
 soffice -env:UserInstallation="file://$out/profile" --headless --norestore --convert-to "$filter" \
-  --outdir "$out/csv" "$out/values.xlsx" "$out/formulas.xlsx" "$out/uncached.xlsx" >"$out/soffice.log" 2>&1 \
+  --outdir "$out/csv" "${files[@]}" >"$out/soffice.log" 2>&1 \
   || { cat "$out/soffice.log"; fail "soffice exited $?"; }
 
-python3 - "$out/shown.tsv" "$out/ratios.tsv" "$out/csv" values formulas uncached <<'PY'
+failed=0
+for doc in "$@"; do
+  name=$(basename "$doc" .spf)
+  python3 - "$out/$name.tsv" "$out/$name.ratios" "$out/csv" "${name}_values" "${name}_formulas" "${name}_uncached" <<'PY' || failed=1
 import csv, os, sys
 shown_file, ratios_file, folder, *files = sys.argv[1:]
 
@@ -106,3 +113,5 @@ for name in files:
     print(f"{name}: {checked} amounts compared")
 sys.exit(1 if failures else 0)
 PY
+done
+exit $failed
