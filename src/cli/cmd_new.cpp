@@ -27,10 +27,10 @@ GeneralDataEdit EditFromOptions(const Workbook& wb, const ParsedArgs& args) {
     if (args.Has("--variant")) e.variant = VariantNamed(args.Value("--variant"));
     if (args.Has("--year")) {
         const int year = args.IntValue("--year", e.year, kFirstFinancialYear, kLastFinancialYear);
-        // The template's dates belong to its own year: they move with the year.
+        // The balance dates belong to the template's year and move with it;
+        // the date of preparation of a new statement is today's.
         const int years = year - e.year;
         e.year = year;
-        e.preparedOn = ShiftYears(e.preparedOn, years);
         e.openingBalance = ShiftYears(e.openingBalance, years);
         e.closingBalance = ShiftYears(e.closingBalance, years);
     }
@@ -66,8 +66,8 @@ Command MakeNewCommand() {
             "Writes OUT, a new statement from the template with the general data set as the\n"
             "general-data dialog's OK sets them: the signature lines, the analysis headings and\n"
             "the profit-and-loss variant the cash flow reads. Then the workbook is recalculated,\n"
-            "so every heading shows the year. The template's dates move with --year unless\n"
-            "--date names the date of preparation; --tax sets the rate of both years.",
+            "so every heading shows the year. The balance dates move with --year; the date of\n"
+            "preparation is today's unless --date names it; --tax sets the rate of both years.",
             {{"-o", "OUT", "the document to write"},
              {"--year", "Y", "the financial year, 1900 to 9999"},
              {"--company", "TEXT", "the company's name"},

@@ -23,6 +23,11 @@ expect_eq "$(shown "$SCRATCH/new.spf" AF_RZiS D3)" "Dynamika 2006/2005" "analysi
 expect_eq "$(shown "$SCRATCH/new.spf" Aktywa D4)" "2006" "statement heading recalculated"
 expect_contains "$("$CLI" dump "$SCRATCH/new.spf" --sheet Przeplywy_mp | grep 'Przeplywy_mp!D6')" "RZiS_k!D47" "variant"
 
+# Without --date a new statement is prepared today; the balance dates follow the year.
+expect_status 0 "$CLI" new -o "$SCRATCH/plain.spf" --year 2008
+expect_eq "$(header_value "$SCRATCH/plain.spf" DataSporzadzenia)" "$(date +%d.%m.%Y)" "prepared today"
+expect_eq "$(header_value "$SCRATCH/plain.spf" AFBO)" "01.01.2008" "opening balance follows the year"
+
 # Wrong values are usage errors and write nothing.
 for args in "--year 1899" "--year 10000" "--tax 101" "--date 31.02.2006" "--variant roczny"; do
   # shellcheck disable=SC2086
