@@ -78,6 +78,7 @@ public:
 private:
     void WriteSheet(int index, lxw_worksheet* ws) {
         const Grid& grid = *workbook_.Sheets[static_cast<size_t>(index)].Grid;
+        mergedBlocks_.clear();
         for (int c = 1; c < grid.Columns(); ++c) {
             const int pixels = static_cast<size_t>(c) < grid.ColWidths.size()
                                    ? grid.ColWidths[static_cast<size_t>(c)]
@@ -94,6 +95,18 @@ private:
         }
     }
 
+    // A block reaching into the header row or column, or over a block merged
+    // before (a damaged document), is not merged: a spreadsheet refuses both.
+    bool Mergeable(const CellBlock& block) {
+        if (block.left < 1 || block.top < 1) return false;
+        for (const CellBlock& b : mergedBlocks_)
+            if (block.left <= b.right && b.left <= block.right && block.top <= b.bottom &&
+                b.top <= block.bottom)
+                return false;
+        mergedBlocks_.push_back(block);
+        return true;
+    }
+
     void Visit() {
         ++done_;
         if (!options_.progress) return;
@@ -105,14 +118,17 @@ private:
         const ExportedCell cell = DescribeCell(workbook_, grid, c, r);
         if (cell.kind == ExportedCell::Kind::Skipped) return;
         lxw_format* format = formats_.For(cell);
-        const auto row = static_cast<lxw_row_t>(r - 1);
-        const auto col = static_cast<lxw_col_t>(c - 1);
-        // A block reaching into the header row or column cannot be merged there.
-        if (cell.merged && cell.block.left >= 1 && cell.block.top >= 1)
+        auto row = static_cast<lxw_row_t>(r - 1);
+        auto col = static_cast<lxw_col_t>(c - 1);
+        if (cell.merged && Mergeable(cell.block)) {
             Check(worksheet_merge_range(ws, static_cast<lxw_row_t>(cell.block.top - 1),
                                         static_cast<lxw_col_t>(cell.block.left - 1),
                                         static_cast<lxw_row_t>(cell.block.bottom - 1),
                                         static_cast<lxw_col_t>(cell.block.right - 1), "", format));
+            // A spreadsheet shows a merged block's first cell only.
+            row = static_cast<lxw_row_t>(cell.block.top - 1);
+            col = static_cast<lxw_col_t>(cell.block.left - 1);
+        }
         if (cell.kind == ExportedCell::Kind::Text) {
             if (Trim(cell.text).empty())
                 Check(worksheet_write_blank(ws, row, col, format));
@@ -145,6 +161,7 @@ private:
     lxw_workbook* book_;
     CellFormats formats_;
     std::vector<bool> exported_;
+    std::vector<CellBlock> mergedBlocks_;  // of the sheet being written
     int64_t total_ = 0;
     int64_t done_ = 0;
     WallClock::time_point start_;

@@ -152,6 +152,19 @@ TEST_F(XlsxExportTest, MergedBlockIsMergedOnceWithItsTextInTheFirstCell) {
     EXPECT_EQ(file.Part("xl/sharedStrings.xml").find("covered"), std::string::npos);
 }
 
+TEST_F(XlsxExportTest, ABlockOverlappingOneMergedBeforeStaysUnmerged) {
+    // A damaged document: D3, inside C2:D3, is the base of D3:D4.
+    Grid& g = *book.Sheets[0].Grid;
+    for (int r = 3; r <= 4; ++r) {
+        TCellProps& p = *g.At(4, r).Props;
+        p.Merged = true, p.Base = r == 3;
+        p.MergLeft = 4, p.MergTop = 3, p.MergRight = 4, p.MergBottom = 4;
+    }
+    const std::string& sheet = Export().Sheet(1);
+    EXPECT_NE(sheet.find(R"(<mergeCells count="1"><mergeCell ref="C2:D3"/></mergeCells>)"), std::string::npos)
+        << sheet;
+}
+
 TEST_F(XlsxExportTest, AmountsAreNumbersWithTheAmountFormatAndFormulasOnlyWhenAsked) {
     const struct {
         bool formulas;
