@@ -17,6 +17,8 @@
 
 #include "formula/recalculator.h"
 #include "model/file/spf_reader.h"
+#include "workbench/core/sheet_grid_setup.h"
+#include "workbench/document/document.h"
 #include "workbench/view/sheet_fit.h"
 #include "workbench/view/view_context.h"
 
@@ -79,12 +81,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sheet_view: %s\n", read.error.Message().c_str());
         return 1;
     }
-    Workbook wb = std::move(*read.workbook);
-    wb.DocumentOpen = true;
     FixedClock today(38000);
-    Recalculator recalculator(wb, today);
+    Document document(today);
+    Workbook& wb = document.workbook();
+    wb = std::move(*read.workbook);
+    wb.DocumentOpen = true;
+    ConfigureSheetGrids(wb);
+    document.resetRecalculation();
+    Recalculator& recalculator = document.recalculator();
     recalculator.RecalculateWorkbook();
-    ViewContext context(wb);
+    ViewContext context(document);
     Steady::time_point timerFired;
     context.setRecalculate([&](SheetView& view) {
         timerFired = Steady::now();
@@ -93,7 +99,7 @@ int main(int argc, char** argv) {
 
     // Edit to repaint, on the sheet with the most formulas.
     const size_t heavy = Pick(wb, FormulaCells);
-    SheetView editView(context, wb.Sheets[heavy]);
+    SheetView editView(context, static_cast<int>(heavy));
     editView.resize(1000, 750);
     context.setActiveView(&editView);
     editView.show();
@@ -134,7 +140,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 15; ++i) {
         wb.Sheets[large].FittedWidth = 0;
         const auto start = Steady::now();
-        SheetView view(context, wb.Sheets[large]);
+        SheetView view(context, static_cast<int>(large));
         view.resize(1000, 750);
         context.setActiveView(&view);
         view.show();

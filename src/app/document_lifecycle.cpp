@@ -12,6 +12,7 @@
 #include "model/file/save_document.h"
 #include "model/file/spf_reader.h"
 #include "model/workbook.h"
+#include "workbench/core/sheet_grid_setup.h"
 #include "workbench/view/view_context.h"
 
 namespace spf {
@@ -77,6 +78,8 @@ bool DocumentLifecycle::Load(const QString& path) {
     saveDialogName_ = isTemplate ? QString() : path;
     if (!path.contains(kTemplateName, Qt::CaseInsensitive)) p_.settings.SetLastFile(path);
 
+    // The grids get their sheet sizes here, so that showing a sheet writes nothing.
+    ConfigureSheetGrids(p_.workbook);
     p_.host.BuildSheetPages();
     p_.host.RefreshNavigation();
     p_.view.autoFitColumns = autoFit;

@@ -11,6 +11,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,6 +40,8 @@ namespace spf {
 
 namespace {
 const QString kWindowCaption = QString::fromUtf8(kProductName);
+const QString kNotAnAmountNote = QStringLiteral("Wpisany tekst nie jest kwotą – komórkę wyczyszczono.");
+constexpr int kNoteMilliseconds = 8000;
 }  // namespace
 
 MainWindow::MainWindow(AppEnvironment environment, QWidget* parent)
@@ -48,7 +51,7 @@ MainWindow::MainWindow(AppEnvironment environment, QWidget* parent)
       files_(env_.programDir),
       ownPrompts_(env_.prompts ? nullptr : std::make_unique<DialogPrompts>(this)),
       prompts_(env_.prompts ? env_.prompts : ownPrompts_.get()),
-      context_(new ViewContext(workbook_, this)),
+      context_(new ViewContext(document_, this)),
       splitter_(new QSplitter(Qt::Horizontal, this)),
       panel_(new NavigationPanel(*splitter_)),
       pages_(new QStackedWidget(splitter_)) {
@@ -95,6 +98,9 @@ MainWindow::MainWindow(AppEnvironment environment, QWidget* parent)
         commands_.cofnij->setEnabled(true);
         commands_.toolCofnij->setEnabled(true);
     });
+    // A note, not a message box: the user is typing and goes on typing.
+    connect(context_, &ViewContext::notAnAmount, this,
+            [this] { statusBar()->showMessage(kNotAnAmountNote, kNoteMilliseconds); });
     connect(pages_, &QStackedWidget::currentChanged, this, [this](int index) {
         context_->setActiveView(index >= 0 && index < static_cast<int>(views_.size())
                                     ? views_[static_cast<size_t>(index)]
@@ -137,9 +143,8 @@ void MainWindow::ConnectCommands() {
     connect(c.spisTresci, &QAction::triggered, this, &MainWindow::ShowHelpContents);
     connect(c.objasnienia, &QAction::triggered, this, &MainWindow::ShowIntroduction);
     connect(c.oProgramie, &QAction::triggered, about_, &QDialog::exec);
-    connect(about_, &AboutWindow::monitoringChanged, this, [this](bool on) {
-        if (recalculator_) recalculator_->context().trace = on ? &log_ : nullptr;
-    });
+    connect(about_, &AboutWindow::monitoringChanged, this,
+            [this](bool on) { document_.recalculator().context().trace = on ? &log_ : nullptr; });
     connect(c.informacjeONorvel, &QAction::triggered, partner_, &QDialog::exec);
 
     // Each tool button runs the menu command of the same caption.
@@ -251,7 +256,7 @@ void MainWindow::EditOptions() {
 }
 
 void MainWindow::ToggleLanguage() {
-    commands_.jezyk->setText(spf::ToggleLanguage(workbook_, views_));
+    commands_.jezyk->setText(spf::ToggleLanguage(document_, views_));
     lifecycle_->MarkChanged();
 }
 
@@ -287,17 +292,11 @@ void MainWindow::CalcHeights(int sheetIndex) {
     if (SheetView* v = view(sheetIndex)) spf::CalcHeights(*v);
 }
 
-void MainWindow::RecalculateSheet(int sheetIndex) {
-    if (!recalculator_) return;
-    recalculator_->RecalculateSheet(sheetIndex);
-    if (SheetView* v = view(sheetIndex)) v->viewport()->update();
-}
+void MainWindow::RecalculateSheet(int sheetIndex) { document_.recalculateSheet(sheetIndex); }
 
 bool MainWindow::AutoRecalc() const { return context_->autoRecalc; }
 
-void MainWindow::SheetTextsChanged() {
-    for (SheetView* v : views_) v->viewport()->update();
-}
+void MainWindow::SheetTextsChanged() { document_.announce({ChangeKind::Values}); }
 
 void MainWindow::Trace(const std::string& line) { log_.Trace(line); }
 
@@ -323,11 +322,11 @@ void MainWindow::UndoJournalEmptied() {
 void MainWindow::SetDocumentTitle(const QString& title) { setWindowTitle(title); }
 
 void MainWindow::BuildSheetPages() {
-    recalculator_ = std::make_unique<Recalculator>(workbook_, clock_);
+    document_.resetRecalculation();
     // Without monitoring the engine does not even build its trace lines.
-    recalculator_->context().trace = log_.Monitoring() ? &log_ : nullptr;
+    document_.recalculator().context().trace = log_.Monitoring() ? &log_ : nullptr;
     for (size_t i = 0; i < workbook_.Sheets.size(); ++i) {
-        auto* v = new SheetView(*context_, workbook_.Sheets[i], pages_);
+        auto* v = new SheetView(*context_, static_cast<int>(i), pages_);
         views_.push_back(v);
         ConnectView(v, static_cast<int>(i));
         pages_->addWidget(v);
@@ -342,7 +341,6 @@ void MainWindow::ReleaseSheetPages() {
         delete v;
     }
     views_.clear();
-    recalculator_.reset();
 }
 
 void MainWindow::RefreshNavigation() {

@@ -15,6 +15,7 @@
 #include "model/dates.h"
 #include "model/workbook.h"
 #include "workbench/catalogue/sheet_navigator.h"
+#include "workbench/document/document.h"
 
 class QSplitter;
 class QStackedWidget;
@@ -29,7 +30,6 @@ class NavigationPanel;
 class OptionsDialog;
 class PartnerWindow;
 class ProgressWindow;
-class Recalculator;
 class SheetView;
 class StartWindow;
 class ViewContext;
@@ -41,6 +41,7 @@ public:
     ~MainWindow() override;
 
     Workbook& workbook() { return workbook_; }
+    Document& workbookDocument() { return document_; }
     DocumentLifecycle& document() { return *lifecycle_; }
     SheetNavigator& navigator() { return *navigator_; }
     const CommandTable& commands() const { return commands_; }
@@ -105,13 +106,13 @@ private:
     SystemClock systemClock_;
     const Clock& clock_;
     ShippedFiles files_;
-    Workbook workbook_;
+    Document document_{clock_};
+    Workbook& workbook_ = document_.workbook();
     WorkLog log_;
     AppSettings settings_;
     std::unique_ptr<UserPrompts> ownPrompts_;
     UserPrompts* prompts_;
     ViewContext* context_;
-    std::unique_ptr<Recalculator> recalculator_;
 
     CommandTable commands_;
     QSplitter* splitter_;

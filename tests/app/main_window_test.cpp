@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -95,6 +97,7 @@ private slots:
     void aboutIconSwitchesTheWorkLog();
     void shippedDocumentsOpenThroughTheDesktop();
     void optionsSurviveLoadingAsTheyShould();
+    void unreadableAmountIsNotedInTheStatusBar();
 };
 
 void MainWindowTest::startsWithTheFileOfTheCommandLine() {
@@ -532,6 +535,39 @@ void MainWindowTest::optionsSurviveLoadingAsTheyShould() {
     w->document().Load(bed.WriteStatement(QStringLiteral("f.spf")));
     QVERIFY(w->viewContext().autoRecalc);
     QVERIFY(!w->viewContext().autoFitColumns);
+}
+
+void MainWindowTest::unreadableAmountIsNotedInTheStatusBar() {
+    TestBed bed;
+    auto w = OpenedWindow(bed);
+    w->navigator().ChangeToSheet(w->workbook().Sheets[0].GridName);
+    spf::SheetView* view = w->view(w->pages()->currentIndex());
+    QCOMPARE(view, w->view(0));
+    spf::Grid& g = view->grid();
+    for (int row : {3, 4}) {
+        g.At(3, row).Edit = true;
+        g.At(3, row).EnsureProps().CellFormat = 2;
+    }
+    view->refresh();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    view->setFocus();
+    auto type = [&](int row, const QString& text) {
+        view->setCurrentCell(3, row);
+        auto* editor = view->viewport()->findChild<QPlainTextEdit*>();
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+    };
+    // Enter leaves each cell for the one below, which ends its edit.
+    type(3, QStringLiteral("12,5"));
+    QCOMPARE(QString::fromStdString(g.At(3, 3).Cells), QStringLiteral("12,50"));
+    QCOMPARE(w->statusBar()->currentMessage(), QString());
+    type(3, QStringLiteral("sto"));
+    QCOMPARE(QString::fromStdString(g.At(3, 3).Cells), QString());
+    QVERIFY2(w->statusBar()->currentMessage().contains(QStringLiteral("nie jest kwotą")),
+             qPrintable(w->statusBar()->currentMessage()));
+    QVERIFY2(bed.prompts.errors.isEmpty() && bed.prompts.informations.isEmpty(), "no message box");
 }
 
 int main(int argc, char** argv) {

@@ -16,12 +16,16 @@ constexpr int kD = 4, kE = 5, kFirst = 5, kLastItem = 8, kCommentBlock = 11;
 class CellEditorTest : public FixtureBookTest {
     Q_OBJECT
 private slots:
-    void editorCoversTheBoxAndIsTwiceAsWide() {
+    void editorCoversExactlyItsBox() {
         SheetView& view = harness->show("Bilans_t");
         Focus(view);
-        view.setCurrentCell(kD, kFirst);
-        const QRect cell = view.cellRect(kD, kFirst);
-        QCOMPARE(view.editorGeometry(), QRect(cell.left(), cell.top(), cell.width() * 2, cell.height()));
+        // Neither amount column is overdrawn by the other's editor, and the
+        // last one's editor is not cut off by the viewport.
+        for (int col : {kD, kE}) {
+            view.setCurrentCell(col, kFirst);
+            QCOMPARE(view.editorGeometry(), view.cellRect(col, kFirst));
+            QVERIFY(view.viewport()->rect().contains(view.editorGeometry()));
+        }
 
         // A 3 x 2 block: the editor spans the block's height and twice its width.
         Grid& g = view.grid();
@@ -33,7 +37,7 @@ private slots:
         const QRect box = view.cellBox(2, 6);
         QCOMPARE(box.width(), g.ColWidths[2] + g.ColWidths[3] + g.ColWidths[4]);
         QCOMPARE(box.height(), g.RowHeights[6] + g.RowHeights[7]);
-        QCOMPARE(view.editorGeometry(), QRect(box.left(), box.top(), box.width() * 2, box.height()));
+        QCOMPARE(view.editorGeometry(), box);
         view.setCurrentCell(3, 7);
         QCOMPARE(view.currentCell(), QPoint(2, 6));  // a block is entered at its base cell
     }
@@ -50,7 +54,7 @@ private slots:
 
         // An inheriting cell of a centred column is edited centred.
         view.grid().At(2, kCommentBlock).CellAlignment = Alignment::Left;
-        view.properties().column(2).align = TMyAlign::alCenter;
+        view.look().column(2).align = TMyAlign::alCenter;
         view.setCurrentCell(2, kCommentBlock);
         QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
                  Qt::AlignHCenter);
@@ -115,13 +119,78 @@ private slots:
         QCOMPARE(book->UndoJournal.size(), size_t(1));
     }
 
-    void tabIsIgnoredAndArrowsMove() {
+    void tabWalksTheEditableCellsAlongTheRows() {
         SheetView& view = harness->show("Bilans_t");
         Focus(view);
         view.setCurrentCell(kD, kFirst);
+        QTest::keyClicks(Editor(view), QStringLiteral("7"));
         QTest::keyClick(Editor(view), Qt::Key_Tab);
+        QCOMPARE(view.currentCell(), QPoint(kE, kFirst));
+        QCOMPARE(Utf8(view.grid().At(kD, kFirst).Cells), QStringLiteral("7,00"));
+        QTest::keyClick(Editor(view), Qt::Key_Tab);
+        QCOMPARE(view.currentCell(), QPoint(kD, kFirst + 1));  // the next row's first input
+        QTest::keyClick(Editor(view), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(view.currentCell(), QPoint(kE, kFirst));
+        QTest::keyClick(Editor(view), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(view.currentCell(), QPoint(kD, kFirst));
-        QCOMPARE(Editor(view)->toPlainText(), QStringLiteral("0,00"));
+        QVERIFY(Editor(view)->hasFocus());
+
+        // From the comment block, the last input, Tab stays; Shift+Tab goes back.
+        view.setCurrentCell(2, kCommentBlock);
+        QTest::keyClick(Editor(view), Qt::Key_Tab);
+        QCOMPARE(view.currentCell(), QPoint(2, kCommentBlock));
+        QVERIFY(Editor(view)->hasFocus());
+        QTest::keyClick(Editor(view), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(view.currentCell(), QPoint(kE, kLastItem));
+
+        // On a cell without an editor the grid itself keeps the keyboard.
+        view.setCurrentCell(2, kFirst);
+        QVERIFY(!view.editorOpen());
+        QTest::keyClick(&view, Qt::Key_Tab);
+        QCOMPARE(view.currentCell(), QPoint(kD, kFirst));
+        QVERIFY(Editor(view)->hasFocus());
+    }
+
+    void clickIntoAnUntouchedAmountSelectsItAll() {
+        SheetView& view = harness->show("Bilans_t");
+        Focus(view);
+        view.setCurrentCell(kD, kFirst);
+        QTest::keyClick(Editor(view), Qt::Key_Return);  // the editor opens on the next cell
+        QPlainTextEdit* editor = Editor(view);
+        // Left of the right-aligned "0,00": without the rule the caret lands before it.
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {},
+                          QPoint(2, editor->cursorRect().center().y()));
+        QTest::keyClicks(editor, QStringLiteral("250"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(Utf8(view.grid().At(kD, kFirst + 1).Cells), QStringLiteral("250,00"));
+
+        // A text the user has already changed keeps the caret where clicked.
+        view.setCurrentCell(kD, kFirst);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("15"));
+        const QRect end = editor->cursorRect();
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(end.left() - 5, end.center().y()));
+        QVERIFY(!editor->textCursor().hasSelection());
+        QTest::keyClicks(editor, QStringLiteral("0"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(Utf8(view.grid().At(kD, kFirst).Cells), QStringLiteral("105,00"));
+
+        // A text cell is edited where clicked, even untouched.
+        view.setCurrentCell(2, kCommentBlock);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("ab"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        view.setCurrentCell(kD, kFirst);
+        view.setCurrentCell(2, kCommentBlock);
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {},
+                          QPoint(2, editor->cursorRect().center().y()));
+        QVERIFY(!editor->textCursor().hasSelection());
+    }
+
+    void arrowsMove() {
+        SheetView& view = harness->show("Bilans_t");
+        Focus(view);
+        view.setCurrentCell(kD, kFirst);
         QTest::keyClick(Editor(view), Qt::Key_Down);
         QCOMPARE(view.currentCell(), QPoint(kD, kFirst + 1));
         QTest::keyClick(Editor(view), Qt::Key_Up);

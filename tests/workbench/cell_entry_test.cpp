@@ -65,17 +65,22 @@ private slots:
         TypeAndEnter(view, kD, kFirst, typed);
         QCOMPARE(Utf8(grid->At(kD, kFirst).Cells), cells);
         QCOMPARE(Utf8(grid->At(kD, kFirst).Props->Val), val);
-        const CellPainter painter(*book, *grid, view.properties());
+        const CellPainter painter(*book, *grid, view.look());
         QCOMPARE(painter.shownText(kD, kFirst), drawn);
     }
 
-    void unreadableAmountEmptiesTheTextAndKeepsVal() {
+    void unreadableAmountEmptiesTheCellAndSaysSo() {
         SheetView& view = show();
-        grid->At(kD, kFirst).Props->Val = "500";
-        grid->At(kD, kFirst).Cells = "5,00";
+        QSignalSpy noted(&harness->context, &ViewContext::notAnAmount);
+        TypeAndEnter(view, kD, kFirst, QStringLiteral("5,5"));
+        QCOMPARE(noted.count(), 0);
         TypeAndEnter(view, kD, kFirst, QStringLiteral("abc"));
         QCOMPARE(Utf8(grid->At(kD, kFirst).Cells), QString());
-        QCOMPARE(Utf8(grid->At(kD, kFirst).Props->Val), QStringLiteral("abc"));
+        QCOMPARE(Utf8(grid->At(kD, kFirst).Props->Val), QString());
+        QCOMPARE(noted.count(), 1);
+        // A text cell takes any text without a note.
+        TypeAndEnter(view, 2, kCommentBlock, QStringLiteral("abc"));
+        QCOMPARE(noted.count(), 1);
     }
 
     void changedEditWritesUndoRecordAndRecalculates() {

@@ -11,7 +11,7 @@
 #include "view_fixture.h"
 #include "view_test_support.h"
 #include "workbench/view/cell_painter.h"
-#include "workbench/view/grid_properties.h"
+#include "workbench/view/grid_look.h"
 
 using namespace spf;
 using namespace spf::test;
@@ -37,14 +37,14 @@ QRect InkBox(const QImage& img, const QRect& area) {
 struct Canvas {
     Workbook book;
     Grid* grid;
-    std::unique_ptr<GridProperties> props;
+    std::unique_ptr<GridLook> props;
     QImage image{400, 160, QImage::Format_RGB32};
 
     Canvas() {
         AddSheet(book, "Test", {10, 60, 60, 60, 60, 60}, 6);
         grid = book.Sheets[0].Grid.get();
         for (int r = 0; r < 6; ++r) grid->RowHeights[size_t(r)] = 20;
-        props = std::make_unique<GridProperties>(*grid);
+        props = std::make_unique<GridLook>(*grid);
         props->color = kSheet;
     }
     CellRect rect(int c, int r) const {
@@ -236,8 +236,7 @@ private slots:
     }
 
     void mergedBlocksKeepTheBackgroundAndDrawOuterEdges() {
-        Workbook book = MakeFixtureBook();
-        ViewHarness harness(book);
+        ViewHarness harness(MakeFixtureBook());
         SheetView& view = harness.show("Bilans_t");
         Grid& g = view.grid();
         SetText(g, 2, 11, "Uwagi do bilansu");
@@ -257,8 +256,7 @@ private slots:
     void neighbourFillsDoNotHideBorders() {
         // A right border lies on the first pixel of the next cell, which is
         // filled after it; it must still show on a full repaint.
-        Workbook book = MakeFixtureBook();
-        ViewHarness harness(book);
+        ViewHarness harness(MakeFixtureBook());
         SheetView& view = harness.show("Bilans_t");
         Grid& g = view.grid();
         g.At(6, 5).CellColor = kInputColor;
@@ -272,8 +270,7 @@ private slots:
     }
 
     void ratioSheetBandsRulesAndBars() {
-        Workbook book = MakeFixtureBook();
-        ViewHarness harness(book);
+        ViewHarness harness(MakeFixtureBook());
         SheetView& view = harness.show("AF_Wskazniki");
         const QImage img = RenderViewport(view);
         const QRect row10 = view.cellRect(2, 10);

@@ -56,7 +56,7 @@ private slots:
                 for (int c = 0; c < g.Columns(); ++c) g.At(c, r).Props.reset();
             g.At(4, 5).Edit = true;
         }
-        ViewHarness harness(book);
+        ViewHarness harness(std::move(book));
         SheetView& view = harness.show("Pusty");
         Focus(view);
         for (int key :

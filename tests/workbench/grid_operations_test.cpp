@@ -23,14 +23,14 @@ private slots:
     void insertedRowMovesContentAndCurrentCell() {
         SheetView& view = harness->show("Bilans_t");
         Grid& g = view.grid();
-        view.properties().row(7).align = TMyAlign::alCenter;
+        view.look().row(7).align = TMyAlign::alCenter;
         view.setCurrentCell(4, 7);
         const int rows = g.Rows();
         view.insertRow(6);
         QCOMPARE(g.Rows(), rows + 1);
         QCOMPARE(Utf8(g.At(2, 8).Props->Text1), QStringLiteral("1. Koszty zakończonych prac rozwojowych"));
         QCOMPARE(view.currentCell(), QPoint(4, 8));
-        QCOMPARE(view.properties().row(8).align, TMyAlign::alCenter);
+        QCOMPARE(view.look().row(8).align, TMyAlign::alCenter);
         QCOMPARE(Utf8(g.At(0, 8).Cells), QStringLiteral("8"));  // row numbers follow
         QVERIFY(view.deleteRow(6));
         QCOMPARE(view.currentCell(), QPoint(4, 7));
@@ -55,7 +55,7 @@ private slots:
         Workbook single;
         AddSheet(single, "Jeden", {1, 15, 100, 15}, 2);
         single.DocumentOpen = true;
-        ViewHarness h(single);
+        ViewHarness h(std::move(single));
         SheetView& view = h.show("Jeden");
         QVERIFY(!view.deleteRow(1));
         QVERIFY(!view.deleteRow(0));
@@ -112,15 +112,15 @@ private slots:
         QFETCH(QPoint, cell);
         QFETCH(int, expected);
         SheetView& view = harness->show("Bilans_t");
-        QCOMPARE(int(CursorForCell(view.grid(), view.properties(), cell.x(), cell.y())), expected);
+        QCOMPARE(int(CursorForCell(view.grid(), view.look(), cell.x(), cell.y())), expected);
     }
 
     void notesListRowsShowTheHand() {
         SheetView& view = harness->show("Wykaz_not");
         const Grid& g = view.grid();
-        QCOMPARE(CursorForCell(g, view.properties(), 2, 5), CursorKind::Hand);  // not ticked box
-        QCOMPARE(CursorForCell(g, view.properties(), 4, 4), CursorKind::Hand);  // row of a ticked note
-        QCOMPARE(CursorForCell(g, view.properties(), 4, 5), CursorKind::Normal);
+        QCOMPARE(CursorForCell(g, view.look(), 2, 5), CursorKind::Hand);  // not ticked box
+        QCOMPARE(CursorForCell(g, view.look(), 4, 4), CursorKind::Hand);  // row of a ticked note
+        QCOMPARE(CursorForCell(g, view.look(), 4, 5), CursorKind::Normal);
     }
 
     void markerClickOpensTheRowMenu() {

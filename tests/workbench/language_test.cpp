@@ -35,35 +35,34 @@ private slots:
         book.General.OkresInnyNizRok = otherPeriod;
         book.General.OkresBiezacy = "1.07.2004-30.06.2005";
         const Grid& g = *book.Sheets[0].Grid;
-        ViewHarness harness(book);
+        ViewHarness harness(std::move(book));
         SheetView& view = harness.show("Bilans_t");
-        const CellPainter painter(book, g, view.properties());
+        const CellPainter painter(harness.workbook, g, view.look());
         QCOMPARE(painter.shownText(2, 2), title);
         QCOMPARE(painter.shownText(2, 3), year);
     }
 
     void switchShowsTheOtherTextsAndNamesTheNextLanguage() {
-        Workbook book = MakeFixtureBook();
-        ViewHarness harness(book);
+        ViewHarness harness(MakeFixtureBook());
+        Workbook& book = harness.workbook;
         SheetView& view = harness.show("Bilans_t");
         Grid& g = view.grid();
         SetFormula(g, 3, 6, "=1", 0);
         g.At(3, 6).Props->Val = "1";
-        const CellPainter painter(book, g, view.properties());
+        const CellPainter painter(book, g, view.look());
         QCOMPARE(LanguageCommandCaption(book.LangID), QStringLiteral("Język angielski"));
-        QCOMPARE(ToggleLanguage(book, {&view}), QStringLiteral("Język polski"));
+        QCOMPARE(ToggleLanguage(harness.document, {&view}), QStringLiteral("Język polski"));
         QCOMPARE(painter.shownText(2, 5), QStringLiteral("A. Fixed assets"));
         QCOMPARE(painter.shownText(4, 5), QStringLiteral("0,00"));  // amounts do not change
         QCOMPARE(painter.shownText(3, 6), QStringLiteral("1"));     // nor formula results
         g.At(2, 6).Props->Text2.clear();
         QCOMPARE(painter.shownText(2, 6), QString());  // no fall-back to the Polish text
-        QCOMPARE(ToggleLanguage(book, {&view}), QStringLiteral("Język angielski"));
+        QCOMPARE(ToggleLanguage(harness.document, {&view}), QStringLiteral("Język angielski"));
         QCOMPARE(painter.shownText(2, 5), QStringLiteral("A. Aktywa trwałe"));
     }
 
     void switchEndsTheEditInItsLanguageAndReopensInTheOther() {
-        Workbook book = MakeFixtureBook();
-        ViewHarness harness(book);
+        ViewHarness harness(MakeFixtureBook());
         SheetView& view = harness.show("Bilans_t");
         Grid& g = view.grid();
         SetText(g, 2, 11, "Uwagi", "Remarks");
@@ -73,7 +72,7 @@ private slots:
         QCOMPARE(Editor(view)->toPlainText(), QStringLiteral("Uwagi"));
         Editor(view)->selectAll();
         Editor(view)->insertPlainText(QStringLiteral("Uwagi zarządu"));
-        ToggleLanguage(book, {&view});
+        ToggleLanguage(harness.document, {&view});
         QCOMPARE(Utf8(g.At(2, 11).Props->Text1), QStringLiteral("Uwagi zarządu"));
         QCOMPARE(Utf8(g.At(2, 11).Props->Text2), QStringLiteral("Remarks"));
         QCOMPARE(Editor(view)->toPlainText(), QStringLiteral("Remarks"));

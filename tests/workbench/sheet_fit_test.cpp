@@ -25,7 +25,7 @@ private slots:
         SetText(g, 3, 8, "ukryty tekst w ukrytej kolumnie, długi na wiele wierszy");
         g.ColWidths[3] = 0;
         CalcHeights(view);
-        const QFontMetrics fm(view.properties().font);
+        const QFontMetrics fm(view.look().font);
         QCOMPARE(g.RowHeights[7], 20);  // at most 19 pixels of text in a 24-pixel default grid
         QCOMPARE(g.RowHeights[8], 20);  // hidden columns need no room
         const int wrapped = fm.boundingRect(QRect(0, 0, 116, 10000), Qt::TextWordWrap,
@@ -51,7 +51,7 @@ private slots:
         CalcHeights(view);
         int width = 0;
         for (int c = 2; c <= 5; ++c) width += g.ColWidths[size_t(c)];
-        const QFontMetrics fm(view.properties().font);
+        const QFontMetrics fm(view.look().font);
         const int h = fm.boundingRect(QRect(0, 0, width - 4, 10000), Qt::TextWordWrap,
                                       QString::fromStdString(g.At(2, 11).Cells))
                           .height();

@@ -32,8 +32,8 @@ private slots:
     }
 
     void everySheetShowsWithinTheWindow() {
-        ViewHarness harness(*book);
-        for (const TSheet& sheet : book->Sheets) {
+        ViewHarness harness(std::move(*book));
+        for (const TSheet& sheet : harness.workbook.Sheets) {
             SheetView& view = harness.show(sheet.GridName, 900, 600);
             int sum = 0;
             for (int w : view.grid().ColWidths) sum += w;
@@ -45,8 +45,8 @@ private slots:
     }
 
     void typedAmountReachesTheTotals() {
-        ViewHarness harness(*book);
-        harness.recalculator.RecalculateWorkbook();
+        ViewHarness harness(std::move(*book));
+        harness.recalculator().RecalculateWorkbook();
         SheetView& view = harness.show("Aktywa", 900, 600);
         Grid& g = view.grid();
         QPoint input(-1, -1);

@@ -4,6 +4,7 @@
 
 #include "model/amounts.h"
 #include "model/colors.h"
+#include "workbench/core/sheet_grid_setup.h"
 #include "workbench/view/sheet_fit.h"
 
 namespace spf::test {
@@ -157,18 +158,18 @@ Workbook MakeFixtureBook() {
     return wb;
 }
 
-ViewHarness::ViewHarness(Workbook& wb) : workbook(wb), recalculator(wb, clock), context(wb) {
-    context.setRecalculate([this](SheetView& view) {
-        const int index = workbook.FindSheet(view.sheet().GridName);
-        if (index >= 0) recalculator.RecalculateSheet(index);
-    });
+ViewHarness::ViewHarness(Workbook wb) : workbook(document.workbook()), context(document) {
+    workbook = std::move(wb);
+    ConfigureSheetGrids(workbook);
+    document.resetRecalculation();
+    context.setRecalculate([this](SheetView& view) { document.recalculateSheet(view.sheetIndex()); });
 }
 
 ViewHarness::~ViewHarness() = default;
 
 SheetView& ViewHarness::show(const std::string& sheetName, int width, int height) {
     const int index = workbook.FindSheet(sheetName);
-    view_ = std::make_unique<SheetView>(context, workbook.Sheets[static_cast<size_t>(index)]);
+    view_ = std::make_unique<SheetView>(context, index);
     view_->resize(width, height);
     context.setActiveView(view_.get());
     view_->show();
@@ -178,13 +179,13 @@ SheetView& ViewHarness::show(const std::string& sheetName, int width, int height
 }
 
 void FixtureBookTest::init() {
-    book = std::make_unique<Workbook>(MakeFixtureBook());
-    harness = std::make_unique<ViewHarness>(*book);
+    harness = std::make_unique<ViewHarness>(MakeFixtureBook());
+    book = &harness->workbook;
 }
 
 void FixtureBookTest::cleanup() {
+    book = nullptr;
     harness.reset();
-    book.reset();
 }
 
 }  // namespace spf::test

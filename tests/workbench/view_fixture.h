@@ -12,6 +12,7 @@
 #include "model/dates.h"
 #include "model/workbook.h"
 #include "test_sheets.h"
+#include "workbench/document/document.h"
 #include "workbench/view/sheet_view.h"
 #include "workbench/view/view_context.h"
 
@@ -39,16 +40,18 @@ void AddRatioSheet(Workbook& workbook);
 // A workbook with the three sheets, open, year 2004.
 Workbook MakeFixtureBook();
 
-// One window's worth of view machinery around a workbook.
+// One window's worth of view machinery around a workbook, which the
+// harness's document takes over and configures as loading does.
 class ViewHarness {
 public:
-    explicit ViewHarness(Workbook& workbook);
+    explicit ViewHarness(Workbook workbook);
     ~ViewHarness();
 
-    Workbook& workbook;
     FixedClock clock{38000};
-    Recalculator recalculator;
+    Document document{clock};
+    Workbook& workbook;  // the document's
     ViewContext context;
+    Recalculator& recalculator() { return document.recalculator(); }
 
     // Shows the sheet in a new view of the given size, made active and fitted.
     SheetView& show(const std::string& sheetName, int width = 700, int height = 500);
@@ -62,8 +65,8 @@ private:
 class FixtureBookTest : public QObject {
     Q_OBJECT
 protected:
-    std::unique_ptr<Workbook> book;
     std::unique_ptr<ViewHarness> harness;
+    Workbook* book = nullptr;  // the harness document's
 
 private slots:
     void init();

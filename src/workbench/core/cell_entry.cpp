@@ -13,6 +13,7 @@ bool EndCellEdit(CellEntryHost& host, TSheet& sheet, int col, int row, const std
         host.workbook(), sheet.GridName, *sheet.Grid, col, row, text, host.autoRecalc);
     if (outcome.changed) host.notifyUndoAvailable();
     if (outcome.recalcRequested) host.startRecalcTimer();
+    if (outcome.amount == AmountReading::NotAnAmount) host.notifyNotAnAmount();
     return outcome.changed;
 }
 

@@ -33,6 +33,8 @@ public:
     virtual void notifyUndoAvailable() = 0;
     // The deferred recalculation of the shown sheet; a pending start does not queue a second run.
     virtual void startRecalcTimer() = 0;
+    // The text typed into an amount cell was no amount and the cell was emptied.
+    virtual void notifyNotAnAmount() {}
 
 private:
     Workbook& workbook_;

@@ -1,14 +1,13 @@
 #include "workbench/view/cell_editor.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextOption>
 
-#include "workbench/view/sheet_view.h"
-
 namespace spf {
 
-CellEditor::CellEditor(SheetView& view) : QPlainTextEdit(view.viewport()), view_(view) {
+CellEditor::CellEditor(QWidget* parent) : QPlainTextEdit(parent) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -19,8 +18,9 @@ CellEditor::CellEditor(SheetView& view) : QPlainTextEdit(view.viewport()), view_
 }
 
 void CellEditor::start(const QString& text, Qt::Alignment alignment, const QFont& font,
-                       const QColor& textColor, const QColor& background) {
+                       const QColor& textColor, const QColor& background, bool amount) {
     startText_ = text;
+    amount_ = amount;
     setFont(font);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, background);
@@ -50,26 +50,27 @@ void CellEditor::keyPressEvent(QKeyEvent* event) {
                 insertPlainText(QStringLiteral("\n"));
                 return;
             }
-            view_.editorEnter();
+            emit enterPressed();
             return;
         case Qt::Key_Escape:
             restoreStartText();
             return;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
+            emit tabPressed(key == Qt::Key_Tab && !(mods & Qt::ShiftModifier));
             return;
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
-            view_.editorNavigate(key, mods);
+            emit navigationKey(key, mods);
             return;
         case Qt::Key_Left:
         case Qt::Key_Right: {
             const QTextCursor c = textCursor();
             const bool atEdge = key == Qt::Key_Left ? c.atStart() : c.atEnd();
             if (!(mods & Qt::ShiftModifier) && !c.hasSelection() && atEdge) {
-                view_.editorNavigate(key, mods);
+                emit navigationKey(key, mods);
                 return;
             }
             break;
@@ -80,9 +81,21 @@ void CellEditor::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
+void CellEditor::mousePressEvent(QMouseEvent* event) {
+    // A click into an amount nobody has typed over yet selects all of it, so
+    // that typing replaces the amount instead of extending "0,00".
+    if (amount_ && !modified() && event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
+        selectAll();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::mousePressEvent(event);
+}
+
 void CellEditor::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    view_.editorFocusLost(event->reason());
+    emit focusLost(event->reason());
 }
 
 }  // namespace spf

@@ -8,7 +8,7 @@
 #include "model/display_text.h"
 #include "model/text_utils.h"
 #include "workbench/core/indent_prefix.h"
-#include "workbench/view/grid_properties.h"
+#include "workbench/view/grid_look.h"
 
 namespace spf {
 
@@ -66,12 +66,11 @@ void DrawGridLine(QPainter& p, int x0, int y0, int x1, int y1, int width, const 
         p.fillRect(QRect(x0 - back, std::min(y0, y1), width, std::abs(y1 - y0)), color);
 }
 
-CellPainter::CellPainter(const Workbook& workbook, const Grid& grid, const GridProperties& properties)
-    : workbook_(workbook), grid_(grid), properties_(properties) {}
+CellPainter::CellPainter(const Workbook& workbook, const Grid& grid, const GridLook& look)
+    : workbook_(workbook), grid_(grid), look_(look) {}
 
 int CellPainter::textFlags(int col, int row, int cellFormat) const {
-    return static_cast<int>(HorizontalAlignment(properties_.effectiveAlign(col, row))) |
-           FormatFlags(cellFormat);
+    return static_cast<int>(HorizontalAlignment(look_.effectiveAlign(col, row))) | FormatFlags(cellFormat);
 }
 
 QString CellPainter::shownText(int col, int row) const {
@@ -86,7 +85,7 @@ void CellPainter::fillBackground(QPainter& p, CellRect& r, const QColor& color, 
         p.fillRect(ToQRect(r), Qt::white);
         r.left += 1;
         r.top += 1;
-        p.fillRect(ToQRect(r), properties_.fixedColor);
+        p.fillRect(ToQRect(r), look_.fixedColor);
         return;
     }
     p.fillRect(ToQRect(r), color);
@@ -130,7 +129,7 @@ void CellPainter::drawSingle(QPainter& p, int col, int row, const CellRect& rect
     const TCellProps* props = grid_.At(col, row).Props.get();
     if (!props) return;
     CellRect r = rect;
-    fillBackground(p, r, properties_.ColorCell(col, row), state.fixed);
+    fillBackground(p, r, look_.ColorCell(col, row), state.fixed);
     if (props->NoteSel == 1 || props->NoteSel == 2) drawSelectionImage(p, props->NoteSel, rect);
     if (state.focused) {
         p.save();
@@ -148,8 +147,8 @@ void CellPainter::drawSingle(QPainter& p, int col, int row, const CellRect& rect
         p.restore();
     }
     const int flags = textFlags(col, row, props->CellFormat);
-    p.setFont(properties_.effectiveFont(col, row));
-    p.setPen(properties_.effectiveFontColor(col, row));
+    p.setFont(look_.effectiveFont(col, row));
+    p.setPen(look_.effectiveFontColor(col, row));
     const CellRect t = Inset(r, 1);
     const QString text = shownText(col, row);
     if (props->Indent > 0)
@@ -199,14 +198,14 @@ void CellPainter::drawBlock(QPainter& p, int col, int row, const CellRect& box,
     if (!props) return;
     CellRect b = box;
     // Only header blocks are filled; others keep the sheet background.
-    if (state.fixed) fillBackground(p, b, properties_.ColorCell(col, row), true);
+    if (state.fixed) fillBackground(p, b, look_.ColorCell(col, row), true);
     CellRect t = Inset(b, 1);
-    const QFont font = properties_.effectiveFont(col, row);
+    const QFont font = look_.effectiveFont(col, row);
     p.setFont(font);
-    p.setPen(properties_.effectiveFontColor(col, row));
+    p.setPen(look_.effectiveFontColor(col, row));
     int flags = textFlags(col, row, props->CellFormat);
     const QString text = shownText(col, row);
-    if (row < properties_.fixedRows) {
+    if (row < look_.fixedRows) {
         flags = (flags & ~(Qt::AlignLeft | Qt::AlignRight)) | Qt::AlignHCenter;
         const int h = QFontMetrics(font).boundingRect(ToQRect(t), flags, Trimmed(text)).height();
         const int down = (t.height() - h) / 2 + 2;
@@ -224,14 +223,14 @@ void CellPainter::drawRatioSingle(QPainter& p, int col, int row, const CellRect&
     const TCellProps* props = grid_.At(col, row).Props.get();
     if (!props) return;
     CellRect r = rect;
-    const QColor brush = row % 5 == 0 && col > 1 ? kRatioBandColor : properties_.ColorCell(col, row);
+    const QColor brush = row % 5 == 0 && col > 1 ? kRatioBandColor : look_.ColorCell(col, row);
     fillBackground(p, r, brush, state.fixed);
     int flags = textFlags(col, row, props->CellFormat);
     const int rest = row % 5;
     if (col == 2 && row > 5 && (rest == 2 || rest == 3))
         flags = (flags & ~(Qt::AlignLeft | Qt::AlignRight)) | Qt::AlignHCenter;
-    p.setFont(properties_.effectiveFont(col, row));
-    p.setPen(properties_.effectiveFontColor(col, row));
+    p.setFont(look_.effectiveFont(col, row));
+    p.setPen(look_.effectiveFontColor(col, row));
     DrawText(p, Inset(r, 1), flags, Trimmed(Displayed(CellDisplayText(workbook_, grid_, col, row))));
 }
 
@@ -240,20 +239,20 @@ void CellPainter::drawRatioBlock(QPainter& p, int col, int row, const CellRect& 
     const TCellProps* props = grid_.At(col, row).Props.get();
     if (!props) return;
     CellRect b = box;
-    fillBackground(p, b, properties_.ColorCell(col, row), state.fixed);
+    fillBackground(p, b, look_.ColorCell(col, row), state.fixed);
     CellRect t = Inset(b, 1);
-    int flags = static_cast<int>(HorizontalAlignment(properties_.effectiveAlign(col, row)));
+    int flags = static_cast<int>(HorizontalAlignment(look_.effectiveAlign(col, row)));
     if (props->CellFormat == 1 || props->CellFormat == 2)
         flags |= FormatFlags(props->CellFormat);
     else if (row > 4)
         flags |= Qt::TextSingleLine | Qt::AlignVCenter;
     else
         flags |= Qt::TextWordWrap | Qt::AlignTop;
-    const QFont font = properties_.effectiveFont(col, row);
+    const QFont font = look_.effectiveFont(col, row);
     p.setFont(font);
-    p.setPen(properties_.effectiveFontColor(col, row));
+    p.setPen(look_.effectiveFontColor(col, row));
     const QString text = Trimmed(Displayed(CellDisplayText(workbook_, grid_, col, row)));
-    if (row < properties_.fixedRows) {
+    if (row < look_.fixedRows) {
         const int h = QFontMetrics(font).boundingRect(ToQRect(t), flags, text).height();
         const int down = (t.height() - h) / 2 + 2;
         t.top += down;
@@ -271,7 +270,7 @@ void CellPainter::drawRatioLines(QPainter& p, int col, int row, const CellRect& 
         const int flags =
             textFlags(col, row, grid_.At(col, row).Props ? grid_.At(col, row).Props->CellFormat : 0);
         const int w = text.isEmpty() ? 0
-                                     : QFontMetrics(properties_.effectiveFont(col, row))
+                                     : QFontMetrics(look_.effectiveFont(col, row))
                                            .boundingRect(ToQRect(t), flags | Qt::AlignHCenter, text)
                                            .width();
         const int x0 = r.left - 1 + (r.right - r.left - w) / 2;
@@ -279,7 +278,7 @@ void CellPainter::drawRatioLines(QPainter& p, int col, int row, const CellRect& 
         DrawGridLine(p, x0, y, x0 + w, y, 1, Qt::black);
     }
     // The header row counts as no fifth row: it carries no rule.
-    if (rest == 0 && col > 1 && row >= properties_.fixedRows)
+    if (rest == 0 && col > 1 && row >= look_.fixedRows)
         DrawGridLine(p, r.left - 1, r.top, r.right, r.top, 2, kRatioRuleColor);
 }
 

@@ -16,7 +16,7 @@ namespace spf {
 
 class Workbook;
 class Grid;
-class GridProperties;
+class GridLook;
 
 struct CellRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -39,7 +39,7 @@ inline const QColor kRatioRuleColor{164, 112, 15};
 
 class CellPainter {
 public:
-    CellPainter(const Workbook& workbook, const Grid& grid, const GridProperties& properties);
+    CellPainter(const Workbook& workbook, const Grid& grid, const GridLook& look);
 
     // A cell outside any merged block, without its borders.
     void drawSingle(QPainter& p, int col, int row, const CellRect& r, const DrawState& state) const;
@@ -68,7 +68,7 @@ private:
 
     const Workbook& workbook_;
     const Grid& grid_;
-    const GridProperties& properties_;
+    const GridLook& look_;
 };
 
 // A line of `width` pixels from (x0, y0) to (x1, y1), end excluded, for

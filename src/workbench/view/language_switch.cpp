@@ -1,6 +1,7 @@
 #include "workbench/view/language_switch.h"
 
 #include "model/workbook.h"
+#include "workbench/document/document.h"
 #include "workbench/view/sheet_view.h"
 
 namespace spf {
@@ -9,12 +10,12 @@ QString LanguageCommandCaption(int langId) {
     return langId == 1 ? QStringLiteral("Język polski") : QStringLiteral("Język angielski");
 }
 
-QString ToggleLanguage(Workbook& workbook, const std::vector<SheetView*>& views) {
+QString ToggleLanguage(Document& document, const std::vector<SheetView*>& views) {
     for (SheetView* view : views)
         if (view) view->commitEdit();
+    Workbook& workbook = document.workbook();
     workbook.LangID = 1 - workbook.LangID;
-    for (SheetView* view : views)
-        if (view) view->refresh();
+    document.announce({ChangeKind::Values});
     return LanguageCommandCaption(workbook.LangID);
 }
 

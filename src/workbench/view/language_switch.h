@@ -7,14 +7,14 @@
 
 namespace spf {
 
+class Document;
 class SheetView;
-class Workbook;
 
 // The caption of the command that switches: it names the language switched to.
 QString LanguageCommandCaption(int langId);
 
 // Ends the edits in progress (they belong to the language they were typed
-// in), switches LangID and repaints every view. Returns the new caption.
-QString ToggleLanguage(Workbook& workbook, const std::vector<SheetView*>& views);
+// in), switches LangID and tells every view. Returns the new caption.
+QString ToggleLanguage(Document& document, const std::vector<SheetView*>& views);
 
 }  // namespace spf

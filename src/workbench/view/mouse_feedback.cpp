@@ -1,7 +1,7 @@
 #include "workbench/view/mouse_feedback.h"
 
 #include "model/grid.h"
-#include "workbench/view/grid_properties.h"
+#include "workbench/view/grid_look.h"
 
 namespace spf {
 
@@ -13,7 +13,7 @@ const TCellProps* PropsAt(const Grid& grid, int col, int row) {
 
 }  // namespace
 
-CursorKind CursorForCell(const Grid& grid, const GridProperties& properties, int col, int row) {
+CursorKind CursorForCell(const Grid& grid, const GridLook& look, int col, int row) {
     if (col < 1 || row < 2 || !grid.Contains(col, row)) return CursorKind::Normal;
     const TCellProps* props = PropsAt(grid, col, row);
     if (col == 1) {
@@ -23,7 +23,7 @@ CursorKind CursorForCell(const Grid& grid, const GridProperties& properties, int
     if (col == 2 && props && props->NoteSel > 0) return CursorKind::Hand;
     const TCellProps* box = PropsAt(grid, 2, row);
     if (box && box->NoteSel == 1) return CursorKind::Hand;
-    return properties.effectiveEditable(col, row) ? CursorKind::Text : CursorKind::Normal;
+    return look.effectiveEditable(col, row) ? CursorKind::Text : CursorKind::Normal;
 }
 
 }  // namespace spf

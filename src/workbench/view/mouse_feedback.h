@@ -5,11 +5,11 @@
 namespace spf {
 
 class Grid;
-class GridProperties;
+class GridLook;
 
 enum class CursorKind { Normal, Text, Hand };
 
-CursorKind CursorForCell(const Grid& grid, const GridProperties& properties, int col, int row);
+CursorKind CursorForCell(const Grid& grid, const GridLook& look, int col, int row);
 
 // Mouse moves over these cells make "Dodaj wiersz" and "Skasuj wiersz" available.
 inline bool OffersRowCommands(int col, int row) { return col >= 1 && row >= 2; }

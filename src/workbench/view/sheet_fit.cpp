@@ -45,7 +45,7 @@ private:
 void CalcHeights(SheetView& view) {
     ViewContext& context = view.context();
     Grid& g = view.grid();
-    GridProperties& props = view.properties();
+    GridLook& props = view.look();
     const Workbook& wb = context.workbook();
     {
         HeightsGuard guard(context);
@@ -58,7 +58,7 @@ void CalcHeights(SheetView& view) {
             return WrappedHeight(font, width, text);
         });
     }
-    view.refresh();
+    view.announce(ChangeKind::Look);
 }
 
 void Dopasuj(SheetView& view) {
@@ -68,7 +68,7 @@ void Dopasuj(SheetView& view) {
     context.fitRunning = true;
     g.ColWidths = FitColumnWidths(g.ColWidths, sheet.MinColWidths, sheet.MaxColWidths, view.width());
     context.fitRunning = false;
-    view.refresh();
+    view.announce(ChangeKind::Look);
     OnColWidthsChanged(view);
 }
 
@@ -103,7 +103,7 @@ void FitWindow(SheetView& view) {
         const Workbook& wb = context.workbook();
         for (int r = 2; r + 1 < g.Rows(); ++r)
             if (StartsWith(CellDisplayText(wb, g, 2, r), "Komentarz")) Height(g, r + 1) = kCommentRowHeight;
-        view.refresh();
+        view.announce(ChangeKind::Look);
     } catch (...) {
         // The fit is a convenience; a failure leaves the sheet as it was.
     }

@@ -1,18 +1,20 @@
 // The grid every sheet is shown and edited in.
 //
 // Usage (the main window):
-//   spf::ViewContext context(workbook);             // one per window: timer, options, edit state
+//   spf::Document document(clock);                  // owns the workbook, announces its changes
+//   spf::ViewContext context(document);             // one per window: timer, options, edit state
 //   context.setRecalculate([&](spf::SheetView& v) { ... recalculate v's sheet ... });
-//   auto* view = new spf::SheetView(context, workbook.Sheets[i], page);
+//   auto* view = new spf::SheetView(context, sheetIndex, page);
 //   context.setActiveView(view);                   // when its page is shown
 //   connect(view, &spf::SheetView::documentChanged, ...);  // clear Saved
 //   connect(view, &spf::SheetView::colWidthsChanged, ...); // optional: user resized a column
-//   view->refresh();                               // after the model changed (rows, texts, sizes)
+//   document.announce({spf::ChangeKind::Look, sheetIndex}); // after changing the model from outside
 //   view->setCurrentCell(4, 12); view->scrollToCell(4, 12);
 //   spf::FitWindow(*view) on resize and navigation; spf::Dopasuj / spf::CalcHeights in sheet_fit.h.
 //   view->commitEdit() before saving or printing, so a text still in the editor is stored.
-// The view paints from the model only; it keeps no copy of cell texts. Writes
-// to view->properties() (alignment, fonts, colours) show after refresh().
+// The view paints from the model only and keeps no copy of cell texts; it
+// holds its sheet by index, so sheets added to the workbook leave it valid,
+// and it writes the model only for what the user does in it.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -20,11 +22,12 @@
 #include <QRect>
 #include <QString>
 #include <optional>
-#include <vector>
 
+#include "workbench/core/document_change.h"
 #include "workbench/core/enter_walk.h"
 #include "workbench/core/merged_block.h"
-#include "workbench/view/grid_properties.h"
+#include "workbench/view/grid_look.h"
+#include "workbench/view/sheet_geometry.h"
 #include "workbench/view/view_context.h"
 
 class QTimer;
@@ -33,24 +36,29 @@ namespace spf {
 
 struct TSheet;
 class Grid;
-class CellEditor;
 class CellHint;
+class Document;
+class EditSession;
 
 class SheetView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // Configures the grid as every sheet grid is configured once loaded.
-    SheetView(ViewContext& context, TSheet& sheet, QWidget* parent = nullptr);
+    // Shows the sheet at that index of the context's document.
+    SheetView(ViewContext& context, int sheetIndex, QWidget* parent = nullptr);
     ~SheetView() override;
 
     ViewContext& context() const { return context_; }
-    TSheet& sheet() const { return sheet_; }
+    Document& document() const;
+    int sheetIndex() const { return sheetIndex_; }
+    TSheet& sheet() const;
     Grid& grid() const;
-    GridProperties& properties() { return properties_; }
-    const GridProperties& properties() const { return properties_; }
+    GridLook& look() { return look_; }
+    const GridLook& look() const { return look_; }
 
     // The model changed (texts, sizes, rows): re-reads sizes and repaints.
     void refresh();
+    // Tells every view of the document what this view's sheet went through.
+    void announce(ChangeKinds kinds);
 
     // Current cell (column, row) and the selection rectangle (inclusive).
     QPoint currentCell() const { return current_; }
@@ -58,13 +66,13 @@ public:
     QRect selection() const { return selection_; }
     void setSelection(const QRect& cells);
     // Top-left scrollable cell shown (first column and row after the headers).
-    QPoint topLeftCell() const;
+    QPoint topLeftCell() const { return geometry_.firstScrolled(); }
     void scrollToCell(int col, int row);
     // Column and row under a viewport point, -1 outside.
-    QPoint cellAt(const QPoint& viewportPos) const;
+    QPoint cellAt(const QPoint& viewportPos) const { return geometry_.cellAt(viewportPos); }
     // The rectangle of a cell in viewport coordinates (exclusive right/bottom
     // at right()+1), and the box of its merged block.
-    QRect cellRect(int col, int row) const;
+    QRect cellRect(int col, int row) const { return geometry_.cellRect(col, row); }
     QRect cellBox(int col, int row) const;
 
     // Writing a width raises colWidthsChanged (the model's ColWidths hold the widths).
@@ -78,7 +86,8 @@ public:
     // Removes a normal row; refused while only one normal row exists.
     bool deleteRow(int row);
     // The model's grid gained or lost a row by other code: the view's row
-    // records and the current cell follow.
+    // records and the current cell follow. Announcing the rows through the
+    // document does this for every view of the sheet.
     void followRowInserted(int row);
     void followRowDeleted(int row);
     // One line per row of the area: for each cell a space, its text, the separator; CR LF ends a line.
@@ -95,6 +104,7 @@ public:
     void setEditing(bool on);  // editing with the always-visible editor
     bool editing() const { return editing_; }
     void setDrawSelection(bool on);
+    bool cellEditable(int col, int row) const;
 
     // The ratio sheets have their own drawing.
     bool ratioDrawing() const { return ratioDrawing_; }
@@ -110,6 +120,7 @@ public:
     // The next cell after (col, row) in the Enter order that accepts typing
     // (a cell of a merged block stands for the block), or (-1, -1).
     QPoint nextEditableCell(int col, int row) const;
+    QPoint nextEditableCell(int col, int row, T_nextcell order, T_lastcell last) const;
 
 signals:
     // A cell edit ended with a text different from the starting one.
@@ -135,49 +146,34 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
-    friend class CellEditor;
-    CellBlock blockAt(int col, int row) const;
-    QRect blockRect(const CellBlock& block) const;
-    void stepCurrent(int dcol, int drow, bool extend);
+    void followDocument(const DocumentChange& change);
+    void rebuildGeometry();
     void updateScrollBars();
+    void stepCurrent(int dcol, int drow, bool extend);
     void moveCurrent(int col, int row, bool extend);
-    void openEditor(const std::optional<QString>& withKey = std::nullopt);
-    void fillEditor();
-    void closeEditor(bool report);
-    void placeEditor();
     void editorEnter();
-    void editorFocusLost(Qt::FocusReason reason);
     void editorNavigate(int key, Qt::KeyboardModifiers modifiers);
-    void reportEdit();
-    bool cellEditable(int col, int row) const;
+    // Tab and Shift+Tab: the next or previous editable cell along the rows.
+    void tabToEditableCell(bool forward);
+    void editedCell(int col, int row);
     void showHint();
-    // The column or row whose far edge lies under a point of the header strip, or -1.
-    int columnEdgeAt(const QPoint& pos) const;
-    int rowEdgeAt(const QPoint& pos) const;
-    int firstScrollCol() const;
-    int firstScrollRow() const;
-    int colX(int col) const;
-    int rowY(int row) const;
-    void rebuildOffsets();
     void showRowMenu(int row, const QPoint& globalPos);
     void updateHint(const QPoint& viewportPos);
 
     ViewContext& context_;
-    TSheet& sheet_;
-    GridProperties properties_;
+    int sheetIndex_;
+    GridLook look_;
+    SheetGeometry geometry_;
     bool ratioDrawing_ = false;
     bool editing_ = true;
     QPoint current_{2, 2};
     QPoint anchor_{2, 2};
     QRect selection_{2, 2, 1, 1};
-    std::vector<int> colStart_;  // x of each column in content coordinates
-    std::vector<int> rowStart_;
-    CellEditor* editor_ = nullptr;
-    QPoint editorCell_{-1, -1};
+    EditSession* session_ = nullptr;
     QPoint walkFrom_{-1, -1};  // where Enter last landed, inside a merged block
-    bool editorModified_ = false;
     CellHint* hint_ = nullptr;
     QPoint hintCell_{-1, -1};
     QTimer* hintTimer_ = nullptr;
@@ -187,7 +183,6 @@ private:
     int resizeStart_ = 0;
     int resizeStartSize_ = 0;
     bool selecting_ = false;
-    bool closingEditor_ = false;
     class QMenu* rowMenu_ = nullptr;
     int menuRow_ = -1;
 };

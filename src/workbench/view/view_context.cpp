@@ -3,12 +3,13 @@
 #include <QTimer>
 
 #include "model/workbook.h"
+#include "workbench/document/document.h"
 #include "workbench/view/sheet_view.h"
 
 namespace spf {
 
-ViewContext::ViewContext(Workbook& workbook, QObject* parent)
-    : QObject(parent), CellEntryHost(workbook), timer_(new QTimer(this)) {
+ViewContext::ViewContext(Document& document, QObject* parent)
+    : QObject(parent), CellEntryHost(document.workbook()), document_(document), timer_(new QTimer(this)) {
     timer_->setSingleShot(true);
     timer_->setInterval(10);
     connect(timer_, &QTimer::timeout, this, &ViewContext::recalculateActiveNow);

@@ -14,13 +14,15 @@ class QTimer;
 
 namespace spf {
 
-class Workbook;
+class Document;
 class SheetView;
 
 class ViewContext : public QObject, public CellEntryHost {
     Q_OBJECT
 public:
-    explicit ViewContext(Workbook& workbook, QObject* parent = nullptr);
+    explicit ViewContext(Document& document, QObject* parent = nullptr);
+
+    Document& document() const { return document_; }
 
     // "Automatycznie dopasuj szerokości kolumn".
     bool autoFitColumns = true;
@@ -49,13 +51,17 @@ public:
     void recalculateActiveNow();
 
     void notifyUndoAvailable() override { emit undoAvailable(); }
+    void notifyNotAnAmount() override { emit notAnAmount(); }
 
 signals:
     void undoAvailable();
+    // A text typed into an amount cell could not be read; the cell was emptied.
+    void notAnAmount();
     // The active sheet was recalculated by the timer and repainted.
     void recalculated();
 
 private:
+    Document& document_;
     SheetView* active_ = nullptr;
     QTimer* timer_;
     std::function<void(SheetView&)> recalculate_;

@@ -40,11 +40,11 @@ int main(int argc, char** argv) {
         workbook.DocumentOpen = true;
     }
     workbook.LangID = parser.isSet(QStringLiteral("english")) ? 1 : 0;
-    spf::test::ViewHarness harness(workbook);
+    spf::test::ViewHarness harness(std::move(workbook));
     const QString only = parser.value(QStringLiteral("sheet"));
     const QDir out(parser.value(QStringLiteral("out")));
     int written = 0;
-    for (const spf::TSheet& sheet : workbook.Sheets) {
+    for (const spf::TSheet& sheet : harness.workbook.Sheets) {
         const QString name = QString::fromStdString(sheet.GridName);
         if (!only.isEmpty() && name != only) continue;
         spf::SheetView& view = harness.show(sheet.GridName, parser.value(QStringLiteral("width")).toInt(),

@@ -33,9 +33,9 @@ struct PropertyRecord {
     std::optional<QColor> brush;
 };
 
-class GridProperties {
+class GridLook {
 public:
-    explicit GridProperties(Grid& grid);
+    explicit GridLook(Grid& grid);
 
     Grid& grid() const { return *grid_; }
 

@@ -1,4 +1,4 @@
-#include "workbench/view/grid_properties.h"
+#include "workbench/view/grid_look.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -46,7 +46,7 @@ Qt::Alignment HorizontalAlignment(TMyAlign align) {
     }
 }
 
-GridProperties::GridProperties(Grid& grid) : grid_(&grid) {
+GridLook::GridLook(Grid& grid) : grid_(&grid) {
     font = QFont(QString::fromStdString(grid.FontName));
     font.setPointSize(grid.FontSize);
     fixedFont = font;
@@ -54,20 +54,18 @@ GridProperties::GridProperties(Grid& grid) : grid_(&grid) {
     fixedColor = QApplication::palette().color(QPalette::Button);
 }
 
-PropertyRecord& GridProperties::column(int col, bool fixed) { return Slot(columns_[fixed ? 1 : 0], col); }
-PropertyRecord& GridProperties::row(int r, bool fixed) { return Slot(rows_[fixed ? 1 : 0], r); }
+PropertyRecord& GridLook::column(int col, bool fixed) { return Slot(columns_[fixed ? 1 : 0], col); }
+PropertyRecord& GridLook::row(int r, bool fixed) { return Slot(rows_[fixed ? 1 : 0], r); }
 
-const PropertyRecord* GridProperties::columnRecord(int col, bool fixed) const {
+const PropertyRecord* GridLook::columnRecord(int col, bool fixed) const {
     return Find(columns_[fixed ? 1 : 0], col);
 }
-const PropertyRecord* GridProperties::rowRecord(int r, bool fixed) const {
-    return Find(rows_[fixed ? 1 : 0], r);
-}
+const PropertyRecord* GridLook::rowRecord(int r, bool fixed) const { return Find(rows_[fixed ? 1 : 0], r); }
 
 // The column's record, then the row's, of the set that matches the cell;
 // `pick` returns an engaged optional when the record decides.
 template <typename Pick>
-auto GridProperties::inherited(int col, int row, Pick pick) const {
+auto GridLook::inherited(int col, int row, Pick pick) const {
     const bool fixed = isFixed(col, row);
     if (const PropertyRecord* c = columnRecord(col, fixed))
         if (auto v = pick(*c)) return v;
@@ -76,12 +74,12 @@ auto GridProperties::inherited(int col, int row, Pick pick) const {
     return decltype(pick(PropertyRecord{})){};
 }
 
-TMyAlign GridProperties::AlignCell(int col, int row) const {
+TMyAlign GridLook::AlignCell(int col, int row) const {
     if (!grid_->Contains(col, row)) return TMyAlign::alDefault;
     return FromModel(grid_->At(col, row).CellAlignment);
 }
 
-void GridProperties::setAlignCell(int col, int row, TMyAlign a) {
+void GridLook::setAlignCell(int col, int row, TMyAlign a) {
     if (!grid_->Contains(col, row)) return;
     Alignment& target = grid_->At(col, row).CellAlignment;
     target = a == TMyAlign::alCenter  ? Alignment::Center
@@ -89,11 +87,11 @@ void GridProperties::setAlignCell(int col, int row, TMyAlign a) {
                                       : Alignment::Left;
 }
 
-void GridProperties::setEditCell(int col, int row, bool on) {
+void GridLook::setEditCell(int col, int row, bool on) {
     if (grid_->Contains(col, row)) grid_->At(col, row).Edit = on;
 }
 
-TMyAlign GridProperties::effectiveAlign(int col, int row) const {
+TMyAlign GridLook::effectiveAlign(int col, int row) const {
     const TMyAlign own = AlignCell(col, row);
     if (own != TMyAlign::alDefault) return own;
     auto v = inherited(col, row, [](const PropertyRecord& p) {
@@ -102,14 +100,14 @@ TMyAlign GridProperties::effectiveAlign(int col, int row) const {
     return v ? *v : align;
 }
 
-T_Wordwrap GridProperties::effectiveWordwrap(int col, int row) const {
+T_Wordwrap GridLook::effectiveWordwrap(int col, int row) const {
     auto v = inherited(col, row, [](const PropertyRecord& p) {
         return p.wordwrap != T_Wordwrap::ww_default ? std::optional<T_Wordwrap>(p.wordwrap) : std::nullopt;
     });
     return v ? *v : wordwrap;
 }
 
-bool GridProperties::effectiveEditable(int col, int row) const {
+bool GridLook::effectiveEditable(int col, int row) const {
     if (grid_->Contains(col, row) && grid_->At(col, row).Edit) return true;
     auto v = inherited(col, row, [](const PropertyRecord& p) {
         return p.edit != EditPermission::Inherit ? std::optional<bool>(p.edit == EditPermission::Editable)
@@ -118,13 +116,13 @@ bool GridProperties::effectiveEditable(int col, int row) const {
     return v ? *v : editable;
 }
 
-bool GridProperties::hasOwnFont(int col, int row) const {
+bool GridLook::hasOwnFont(int col, int row) const {
     if (!grid_->Contains(col, row)) return false;
     const Cell& c = grid_->At(col, row);
     return c.CellBold || c.CellItalic || c.HasFontColor;
 }
 
-QFont GridProperties::FontCell(int col, int row) {
+QFont GridLook::FontCell(int col, int row) {
     QFont f = font;
     if (grid_->Contains(col, row)) {
         const Cell& c = grid_->At(col, row);
@@ -134,7 +132,7 @@ QFont GridProperties::FontCell(int col, int row) {
     return f;
 }
 
-void GridProperties::setFontCell(int col, int row, const QFont& f, const QColor& c) {
+void GridLook::setFontCell(int col, int row, const QFont& f, const QColor& c) {
     if (!grid_->Contains(col, row)) return;
     Cell& cell = grid_->At(col, row);
     cell.CellBold = f.bold();
@@ -143,29 +141,29 @@ void GridProperties::setFontCell(int col, int row, const QFont& f, const QColor&
     cell.FontColor = FromQColor(c);
 }
 
-void GridProperties::setColorCell(int col, int row, const QColor& c) {
+void GridLook::setColorCell(int col, int row, const QColor& c) {
     if (grid_->Contains(col, row)) grid_->At(col, row).CellColor = FromQColor(c);
 }
 
-void GridProperties::setHintCell(int col, int row, const QString& hint) {
+void GridLook::setHintCell(int col, int row, const QString& hint) {
     if (grid_->Contains(col, row)) grid_->At(col, row).HintCell = hint.toStdString();
 }
 
-QFont GridProperties::effectiveFont(int col, int row) const {
-    if (hasOwnFont(col, row)) return const_cast<GridProperties*>(this)->FontCell(col, row);
+QFont GridLook::effectiveFont(int col, int row) const {
+    if (hasOwnFont(col, row)) return const_cast<GridLook*>(this)->FontCell(col, row);
     auto v = inherited(col, row, [](const PropertyRecord& p) { return p.font; });
     if (v) return *v;
     return isFixed(col, row) ? fixedFont : font;
 }
 
-QColor GridProperties::effectiveFontColor(int col, int row) const {
+QColor GridLook::effectiveFontColor(int col, int row) const {
     if (grid_->Contains(col, row) && grid_->At(col, row).HasFontColor)
         return ToQColor(grid_->At(col, row).FontColor);
     auto v = inherited(col, row, [](const PropertyRecord& p) { return p.fontColor; });
     return v ? *v : fontColor;
 }
 
-QColor GridProperties::ColorCell(int col, int row) const {
+QColor GridLook::ColorCell(int col, int row) const {
     if (grid_->Contains(col, row) && grid_->At(col, row).CellColor != grid_->Color)
         return ToQColor(grid_->At(col, row).CellColor);
     auto v = inherited(col, row, [](const PropertyRecord& p) { return p.brush; });
@@ -173,12 +171,12 @@ QColor GridProperties::ColorCell(int col, int row) const {
     return isFixed(col, row) ? fixedColor : color;
 }
 
-void GridProperties::insertRow(int r) {
+void GridLook::insertRow(int r) {
     for (auto& set : rows_)
         if (static_cast<size_t>(r) <= set.size()) set.insert(set.begin() + r, PropertyRecord{});
 }
 
-void GridProperties::deleteRow(int r) {
+void GridLook::deleteRow(int r) {
     for (auto& set : rows_)
         if (static_cast<size_t>(r) < set.size()) set.erase(set.begin() + r);
 }

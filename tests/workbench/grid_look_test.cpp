@@ -1,6 +1,6 @@
 // Effective cell properties: the cell's own record, then the column's, the
 // row's and the grid's, each with its fixed and normal set.
-#include "workbench/view/grid_properties.h"
+#include "workbench/view/grid_look.h"
 
 #include <QTest>
 
@@ -8,7 +8,7 @@
 
 using namespace spf;
 
-class GridPropertiesTest : public QObject {
+class GridLookTest : public QObject {
     Q_OBJECT
 private:
     Grid grid;
@@ -45,7 +45,7 @@ private slots:
         QFETCH(int, rowAlign);
         QFETCH(int, fixedColumnAlign);
         QFETCH(int, expected);
-        GridProperties props(grid);
+        GridLook props(grid);
         grid.At(2, 3).CellAlignment = static_cast<Alignment>(cellAlign);
         props.column(2).align = static_cast<TMyAlign>(columnAlign);
         props.row(3).align = static_cast<TMyAlign>(rowAlign);
@@ -54,7 +54,7 @@ private slots:
     }
 
     void fixedCellsConsultTheFixedSets() {
-        GridProperties props(grid);
+        GridLook props(grid);
         props.column(0, true).align = TMyAlign::alCenter;
         props.column(0).align = TMyAlign::alRight;
         QCOMPARE(props.effectiveAlign(0, 3), TMyAlign::alCenter);
@@ -64,7 +64,7 @@ private slots:
     }
 
     void editPermissionEndsAtTheGridSwitch() {
-        GridProperties props(grid);
+        GridLook props(grid);
         props.editable = false;
         QVERIFY(!props.effectiveEditable(2, 2));
         grid.At(2, 2).Edit = true;
@@ -80,7 +80,7 @@ private slots:
 
     void brushAndFontInherit() {
         grid.Color = kSheetColor;
-        GridProperties props(grid);
+        GridLook props(grid);
         QCOMPARE(props.ColorCell(2, 2), QColor(253, 247, 234));
         props.column(2).brush = QColor(10, 20, 30);
         QCOMPARE(props.ColorCell(2, 2), QColor(10, 20, 30));
@@ -98,7 +98,7 @@ private slots:
     }
 
     void rowRecordsMoveWithTheirRows() {
-        GridProperties props(grid);
+        GridLook props(grid);
         props.row(3).align = TMyAlign::alRight;
         props.insertRow(2);
         QCOMPARE(props.row(4).align, TMyAlign::alRight);
@@ -114,5 +114,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GridPropertiesTest)
-#include "grid_properties_test.moc"
+QTEST_MAIN(GridLookTest)
+#include "grid_look_test.moc"
