@@ -2,8 +2,8 @@
 # Builds the statement-file reader with libFuzzer, AddressSanitizer and UBSan
 # (clang, outside the normal build) and fuzzes it for SECONDS seconds.
 # Usage: fuzz/run.sh SECONDS
-# Findings land in build-fuzz/crashes/; copy each into tests/data/spf/fuzz/
-# so that ctest replays it through the normal reader.
+# Findings land in build-fuzz/crashes/ and are copied into tests/data/spf/fuzz/,
+# where ctest replays them through the normal reader.
 set -euo pipefail
 seconds=${1:?usage: fuzz/run.sh SECONDS}
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,5 +27,10 @@ status=0
 "$bin" -max_total_time="$seconds" -dict="$top/fuzz/spf.dict" -max_len=1048576 -rss_limit_mb=2048 \
   -timeout=10 -artifact_prefix="$out/crashes/" -print_final_stats=1 \
   "$out/corpus" "$top/fuzz/seeds" "$top/tests/data/spf" "$top/tests/data/spf/malformed" "$top/examples" || status=$?
-echo "findings: $(find "$out/crashes" -type f | wc -l) file(s) in $out/crashes"
+findings=$(find "$out/crashes" -type f | wc -l)
+if [ "$findings" -gt 0 ]; then
+  mkdir -p "$top/tests/data/spf/fuzz"
+  cp "$out"/crashes/* "$top/tests/data/spf/fuzz/"
+fi
+echo "findings: $findings file(s), copied into tests/data/spf/fuzz/"
 exit $status
