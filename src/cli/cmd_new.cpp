@@ -50,9 +50,10 @@ int RunNew(const Invocation& inv) {
     if (const auto problem = GeneralDataProblem(edit)) throw UsageError("new: " + *problem);
     const SystemClock clock;
     Recalculator recalc(wb, clock);
-    UpdateNoteVisibility(wb);
     ApplyGeneralData(wb, edit, recalc, clock);
     recalc.RecalculateWorkbook();
+    // Labels, references and the notes list with the titles of the new year.
+    UpdateNoteVisibility(wb);
     if (const auto error = SaveDocument(wb, out)) throw Failure(error->Message());
     return 0;
 }

@@ -21,6 +21,8 @@ int RunRollover(const Invocation& inv) {
     if (!Rollover(wb, recalc, clock))
         throw Failure(path + ": the financial year " + std::to_string(wb.Header.RokBiezacy) +
                       " is the last one a statement can have");
+    // The notes list shows the titles that name the new year.
+    RefreshWykazNot(wb);
     if (const auto error = SaveDocument(wb, out)) throw Failure(error->Message());
     return 0;
 }

@@ -22,6 +22,8 @@ expect_eq "$(shown "$SCRATCH/new.spf" RZiS_p "B$((rows - 2))")" "Jan Nowak" "pre
 expect_eq "$(shown "$SCRATCH/new.spf" AF_RZiS D3)" "Dynamika 2006/2005" "analysis heading"
 expect_eq "$(shown "$SCRATCH/new.spf" Aktywa D4)" "2006" "statement heading recalculated"
 expect_contains "$("$CLI" dump "$SCRATCH/new.spf" --sheet Przeplywy_mp | grep 'Przeplywy_mp!D6')" "RZiS_k!D47" "variant"
+expect_eq "$(shown "$SCRATCH/new.spf" nota_12 B3)" "Wartości niematerialne i prawne w roku obrotowym 2006" "note title"
+expect_eq "$(shown "$SCRATCH/new.spf" Wykaz_not D17)" "Wartości niematerialne i prawne w roku obrotowym 2006" "notes list title"
 
 # Without --date a new statement is prepared today; the balance dates follow the year.
 expect_status 0 "$CLI" new -o "$SCRATCH/plain.spf" --year 2008
@@ -42,6 +44,7 @@ expect_eq "$(header_value "$SCRATCH/next.spf" RokBiezacy)" "$(($(header_value "$
 expect_eq "$(shown "$SCRATCH/next.spf" Aktywa E79)" "$(shown "$EXAMPLE" Aktywa D79)" "total assets of last year"
 expect_eq "$(shown "$SCRATCH/next.spf" Aktywa D79)" "0,00" "this year's total starts again"
 expect_eq "$(shown "$SCRATCH/next.spf" nota_25 D6)" "$(shown "$EXAMPLE" nota_25 D6)" "a note's text stays"
+expect_eq "$(shown "$SCRATCH/next.spf" Wykaz_not D18)" "Rzeczowe aktywa trwałe w roku obrotowym 2006" "notes list title of the new year"
 # Last year's figures, moved, still agree with each other; this year's are
 # not filled in yet, so the check does not pass as a whole.
 expect_status 1 "$CLI" check "$SCRATCH/next.spf"
