@@ -227,6 +227,10 @@ TEST_F(ExampleRollover, TwiceShiftsTheFiguresTwiceAndTheYearByTwo) {
     EXPECT_EQ(Val("Aktywa", 5, 79), std::to_string(std::stoll(Val("Aktywa", 5, 79))));
     EXPECT_EQ(Text("AF_RZiS", 4, 3), "Dynamika " + std::to_string(year + 1) + "/" + std::to_string(year));
     EXPECT_EQ(Text("AF_Wskazniki", 3, 4), std::to_string(year + 1));
+    // Last year's net profit of the cash flow is kept as a figure, not read again.
+    const Cell& profit = wb.FindGrid("Przeplywy_mp")->At(5, 6);
+    EXPECT_TRUE(profit.Edit);
+    EXPECT_EQ(profit.Props->Formula, "");
 
     ASSERT_TRUE(Rollover(wb, recalc, clock));
     EXPECT_EQ(wb.Header.RokBiezacy, year + 2);

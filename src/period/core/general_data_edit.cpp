@@ -96,13 +96,16 @@ void ApplyGeneralData(Workbook& workbook, const GeneralDataEdit& edit, Recalcula
     workbook.Saved = false;
 
     SetProfitLossVariant(workbook, edit.variant);
-    WriteSignatures(workbook);
-    WriteAnalysisHeadings(workbook);
-    // Their titles name the year; the variant's cells read another statement now.
-    Recalculate(workbook, recalculator, "nota_12", 2, 3);
-    Recalculate(workbook, recalculator, "nota_13", 2, 3);
     Recalculate(workbook, recalculator, "Przeplywy_mp", 4, 6);
     Recalculate(workbook, recalculator, "Przeplywy_mp", 5, 6);
+    WriteGeneralDataTexts(workbook, recalculator);
+}
+
+void WriteGeneralDataTexts(Workbook& workbook, Recalculator& recalculator) {
+    WriteSignatures(workbook);
+    WriteAnalysisHeadings(workbook);
+    Recalculate(workbook, recalculator, "nota_12", 2, 3);
+    Recalculate(workbook, recalculator, "nota_13", 2, 3);
 }
 
 void WriteAnalysisHeadings(Workbook& workbook) {

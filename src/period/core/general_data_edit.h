@@ -45,12 +45,15 @@ struct GeneralDataEdit {
 std::optional<std::string> GeneralDataProblem(const GeneralDataEdit& edit);
 
 // OK of the dialog, for values GeneralDataProblem accepts: the header and the
-// period option, the variant's formulas, "Miasto, d.mm.yyyy r." and the
-// preparer under each of the first seven sheets, the analysis headings, then
-// the title cells of nota_12 and nota_13 and the variant's cells are
-// recalculated. The notes list is the caller's to refresh.
+// period option, the variant's formulas (recalculated), then the texts of
+// WriteGeneralDataTexts. The notes list is the caller's to refresh.
 void ApplyGeneralData(Workbook& workbook, const GeneralDataEdit& edit, Recalculator& recalculator,
                       const Clock& clock);
+
+// The texts that follow from the header: "Miasto, d.mm.yyyy r." and the
+// preparer under each of the first seven sheets, the analysis headings, and
+// the recalculated titles of nota_12 and nota_13, which name the year.
+void WriteGeneralDataTexts(Workbook& workbook, Recalculator& recalculator);
 
 // The analysis headings for the document's year and closing-balance day:
 // row 3 of AF_Bilans and AF_RZiS, (3, 4) and (5, 4) of AF_Wskazniki.

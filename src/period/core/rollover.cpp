@@ -164,8 +164,9 @@ void RollFiguresOver(Workbook& workbook) {
 
 bool Rollover(Workbook& workbook, Recalculator& recalculator, const Clock& clock) {
     if (!AdvanceGeneralData(workbook)) return false;
+    if (workbook.General.ZawszeDzienBiezacy) workbook.Header.DataSporzadzenia = clock.Today();
     RollFiguresOver(workbook);
-    ApplyGeneralData(workbook, GeneralDataEdit::Of(workbook), recalculator, clock);
+    WriteGeneralDataTexts(workbook, recalculator);
     recalculator.RecalculateWorkbook();
     recalculator.RecalculateWorkbook();
     for (int i = 0; i < static_cast<int>(workbook.Sheets.size()); ++i) recalculator.RecalculateSheet(i);

@@ -24,10 +24,11 @@ bool AdvanceGeneralData(Workbook& workbook);
 void RollFiguresOver(Workbook& workbook);
 
 // The whole rollover as the command runs it, short of saving: the general
-// data, the figures, the signature lines and analysis headings of the new
-// year, two workbook recalculations and each sheet's own recalculation,
-// which brings every amount back to hundredths. False, with nothing changed,
-// when the year cannot move on.
+// data (with "zawsze dzień bieżący" the date of preparation is today), the
+// figures, the signature lines and analysis headings of the new year, two
+// workbook recalculations and each sheet's own recalculation, which brings
+// every amount back to hundredths. False, with nothing changed, when the
+// year cannot move on.
 bool Rollover(Workbook& workbook, Recalculator& recalculator, const Clock& clock);
 
 // The name Save as proposes for the rolled-over document: "__" before the
