@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
     }
 
     // A full repaint for every scroll step of the largest sheet.
-    SheetView scrollView(context, wb.Sheets[large]);
+    SheetView scrollView(context, static_cast<int>(large));
     scrollView.resize(1000, 750);
     scrollView.show();
     FitWindow(scrollView);
