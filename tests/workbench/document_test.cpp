@@ -92,6 +92,28 @@ private slots:
         QCOMPARE(second.currentCell(), QPoint(kE, kFirst + 2));
     }
 
+    void anotherViewsEditorLeavesTheEditStartTextAlone() {
+        SheetView& first = harness->show("Bilans_t");
+        SheetView second(harness->context, first.sheetIndex());
+        second.grid().At(kE, kFirst + 2).Cells = "5,00";
+        second.resize(700, 500);
+        second.show();
+        Focus(second);
+        second.setCurrentCell(kE, kFirst + 2);
+        QVERIFY(second.editorOpen());
+        Focus(first);  // the other window takes the keyboard; the second editor stays
+        first.setCurrentCell(kD, kFirst);
+        QVERIFY(second.editorOpen());
+
+        harness->document.announce({ChangeKind::Values});  // a recalculation, a language switch
+        Editor(first)->selectAll();
+        QTest::keyClicks(Editor(first), QStringLiteral("9"));
+        QTest::keyClick(Editor(first), Qt::Key_Return);
+        // The undo record holds what this cell showed, not the other view's cell.
+        QVERIFY2(book->UndoJournal.back().ends_with("#0,00"), book->UndoJournal.back().c_str());
+        QCOMPARE(Utf8(book->Sheets[0].Grid->At(kE, kFirst + 2).Cells), QStringLiteral("5,00"));
+    }
+
     void viewsOutliveSheetsAddedToTheWorkbook() {
         SheetView& view = harness->show("Bilans_t");
         const std::string name = view.sheet().GridName;

@@ -117,9 +117,11 @@ void SheetView::refresh() {
     if (selection_.isEmpty()) selection_ = QRect(current_, current_);
     updateScrollBars();
     setEnabled(sheet().Used);
-    // An editor the user has not typed into shows the cell as it is now.
+    // An editor the user has not typed into shows the cell as it is now. One
+    // without the keyboard closes instead: restarting it would take the
+    // window's one edit start text away from the edit the user is in.
     if (session_->open() && !session_->modified()) {
-        if (cellEditable(current_.x(), current_.y()))
+        if (cellEditable(current_.x(), current_.y()) && session_->editor().hasFocus())
             session_->restart();
         else
             session_->close(false);
