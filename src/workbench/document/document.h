@@ -7,6 +7,8 @@
 //   connect(&document, &spf::Document::changed, view, ...);
 //   document.recalculateSheet(i);                           // announces values of sheet i
 //   document.announce({spf::ChangeKind::Look, i});           // after a formatting command
+//   document.announce({spf::ChangeKind::Rows, i, row, +1});  // a row inserted before `row`
+//   document.announce({spf::ChangeKind::Header});            // general data: every sheet
 #pragma once
 
 #include <QObject>
