@@ -45,6 +45,7 @@ void DocumentLifecycle::MarkChanged() {
 
 bool DocumentLifecycle::Load(const QString& path) {
     if (!p_.workbook.Sheets.empty()) Close();
+    showsReadablePart_ = false;
     p_.log.Trace("opnF:" + path.toStdString());
     p_.workbook.UndoJournal.clear();
     p_.host.UndoJournalEmptied();
@@ -64,10 +65,15 @@ bool DocumentLifecycle::Load(const QString& path) {
         if (index == 0) p_.progress.SetSheetCount(sheetsCount);
         p_.progress.AdvanceSheet(QString::fromStdString(name));
     };
-    const std::optional<ReadError> error = LoadDocumentInto(p_.workbook, path.toStdString(), options);
+    std::optional<Workbook> readablePart;
+    const std::optional<ReadError> error =
+        LoadDocumentInto(p_.workbook, path.toStdString(), options, &readablePart);
     p_.progress.End();
     if (error) {
         p_.view.autoFitColumns = autoFit;
+        if (error->kind == ReadFailure::Truncated && readablePart) {
+            return OfferReadablePart(QString::fromStdString(error->Message()), std::move(*readablePart));
+        }
         EndFailedLoad(QString::fromStdString(error->Message()));
         return false;
     }
@@ -77,7 +83,13 @@ bool DocumentLifecycle::Load(const QString& path) {
     // window never offers a file that cannot be opened.
     saveDialogName_ = isTemplate ? QString() : path;
     if (!path.contains(kTemplateName, Qt::CaseInsensitive)) p_.settings.SetLastFile(path);
+    ShowLoadedDocument(autoFit);
+    p_.workbook.Saved = true;
+    p_.host.AktualizujMenu();
+    return true;
+}
 
+void DocumentLifecycle::ShowLoadedDocument(bool autoFit) {
     // The grids get their sheet sizes here, so that showing a sheet writes nothing.
     ConfigureSheetGrids(p_.workbook);
     p_.host.BuildSheetPages();
@@ -90,7 +102,27 @@ bool DocumentLifecycle::Load(const QString& path) {
     p_.host.SetSheetAreaVisible(true);
     p_.host.SetWaitCursor(false);
     p_.workbook.DocumentOpen = true;
-    p_.workbook.Saved = true;
+}
+
+bool DocumentLifecycle::OfferReadablePart(const QString& reason, Workbook readablePart) {
+    const QString question =
+        QStringLiteral(
+            "Plik jest uszkodzony:\n%1\n\nCzy otworzyć odczytaną część jako nowy dokument bez "
+            "nazwy? Uszkodzony plik pozostanie nienaruszony.")
+            .arg(reason);
+    if (!p_.prompts.AskYesNo(kQuestionTitle, question)) {
+        EndFailedLoad(reason);
+        return false;
+    }
+    // No name, so that no save can overwrite the damaged original; unsaved, so
+    // that closing asks before the recovered figures are lost.
+    p_.workbook = std::move(readablePart);
+    p_.workbook.FileName.clear();
+    saveDialogName_.clear();
+    p_.host.SetDocumentTitle(kTitlePrefix + QStringLiteral("(nowy dokument)"));
+    ShowLoadedDocument(p_.view.autoFitColumns);
+    p_.workbook.Saved = false;
+    showsReadablePart_ = true;
     p_.host.AktualizujMenu();
     return true;
 }
@@ -123,6 +155,7 @@ bool DocumentLifecycle::Write(const QString& path) {
 }
 
 void DocumentLifecycle::Close() {
+    showsReadablePart_ = false;
     p_.workbook.UndoJournal.clear();
     p_.host.UndoJournalEmptied();
     p_.host.ReleaseSheetPages();
@@ -176,6 +209,7 @@ bool DocumentLifecycle::SaveAs() {
     const QString path = p_.prompts.SaveFileName(p_.documentsFolder, saveDialogName_);
     if (path.isEmpty()) return false;
     if (!Write(path)) return false;
+    showsReadablePart_ = false;
     SetFileName(path);
     saveDialogName_ = path;
     p_.host.SetDocumentTitle(kTitlePrefix + path);

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "model/workbook.h"
+
 namespace spf {
 
 class AppSettings;
@@ -14,7 +16,6 @@ class ShippedFiles;
 class UserPrompts;
 class ViewContext;
 class WorkLog;
-class Workbook;
 
 class DocumentLifecycle {
 public:
@@ -54,15 +55,23 @@ public:
     bool HasName() const;
     QString FileName() const;
     void SetFileName(const QString& path);
+    // The document shown is what could be read of a damaged file, not yet saved.
+    bool ShowsReadablePart() const { return showsReadablePart_; }
     // The name the save dialog proposes.
     const QString& SaveDialogName() const { return saveDialogName_; }
 
 private:
     static bool IsTemplateName(const QString& path);
     void EndFailedLoad(const QString& reason);
+    // The steps after a successful read that show the document.
+    void ShowLoadedDocument(bool autoFit);
+    // A file that ends early: what could be read, opened as a new unnamed
+    // document if the user wants it.
+    bool OfferReadablePart(const QString& reason, Workbook readablePart);
 
     Parts p_;
     QString saveDialogName_;
+    bool showsReadablePart_ = false;
 };
 
 }  // namespace spf

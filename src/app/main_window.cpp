@@ -209,7 +209,8 @@ void MainWindow::RunStartupChoice() {
     }
     // The first "Zapisz" asks for a name.
     lifecycle_->SetFileName({});
-    workbook_.Saved = true;
+    // The readable part of a damaged file stays unsaved, so that closing asks.
+    if (!lifecycle_->ShowsReadablePart()) workbook_.Saved = true;
     QTimer::singleShot(env_.introductionDelayMs, this, &MainWindow::OfferIntroduction);
 }
 

@@ -51,6 +51,14 @@ void DialogPrompts::Inform(const QString& title, const QString& text) {
     QMessageBox::information(parent_, title, text);
 }
 
+bool DialogPrompts::AskYesNo(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void DialogPrompts::ReportError(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text);
 }

@@ -15,6 +15,8 @@ public:
     virtual ~UserPrompts() = default;
     // Yes, No and Cancel with a question mark.
     virtual Answer AskYesNoCancel(const QString& title, const QString& text) = 0;
+    // Yes and No with a warning sign; true for Yes.
+    virtual bool AskYesNo(const QString& title, const QString& text) = 0;
     virtual void Inform(const QString& title, const QString& text) = 0;
     virtual void ReportError(const QString& title, const QString& text) = 0;
     // An empty name when the dialog was cancelled.
@@ -27,6 +29,7 @@ class DialogPrompts final : public UserPrompts {
 public:
     explicit DialogPrompts(QWidget* parent) : parent_(parent) {}
     Answer AskYesNoCancel(const QString& title, const QString& text) override;
+    bool AskYesNo(const QString& title, const QString& text) override;
     void Inform(const QString& title, const QString& text) override;
     void ReportError(const QString& title, const QString& text) override;
     QString OpenFileName(const QString& folder) override;

@@ -18,6 +18,10 @@ Answer ScriptedPrompts::AskYesNoCancel(const QString&, const QString& text) {
     return a;
 }
 
+bool ScriptedPrompts::AskYesNo(const QString& title, const QString& text) {
+    return AskYesNoCancel(title, text) == Answer::Yes;
+}
+
 void ScriptedPrompts::Inform(const QString&, const QString& text) { informations << text; }
 
 void ScriptedPrompts::ReportError(const QString&, const QString& text) { errors << text; }

@@ -27,6 +27,8 @@ public:
     int openDialogs = 0;
 
     Answer AskYesNoCancel(const QString& title, const QString& text) override;
+    // Takes its answer from `answers` too: Yes is yes, anything else no.
+    bool AskYesNo(const QString& title, const QString& text) override;
     void Inform(const QString& title, const QString& text) override;
     void ReportError(const QString& title, const QString& text) override;
     QString OpenFileName(const QString& folder) override;

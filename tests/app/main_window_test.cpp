@@ -81,6 +81,8 @@ private slots:
     void lastFileIsNotTheTemplate_data();
     void lastFileIsNotTheTemplate();
     void unreadableFileIsReportedAndNotRemembered();
+    void fileEndingEarlyOpensOnlyAsANewDocument_data();
+    void fileEndingEarlyOpensOnlyAsANewDocument();
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
     void windowCloseButtonAsksToo();
@@ -192,6 +194,47 @@ void MainWindowTest::unreadableFileIsReportedAndNotRemembered() {
     QCOMPARE(w->pages()->count(), 0);
     QVERIFY(!w->commands().zapisz->isEnabled());
     QCOMPARE(w->windowTitle(), QStringLiteral("Sprawozdanie finansowe"));
+}
+
+void MainWindowTest::fileEndingEarlyOpensOnlyAsANewDocument_data() {
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("read part opened") << Answer::Yes;
+    QTest::newRow("refused") << Answer::No;
+}
+
+void MainWindowTest::fileEndingEarlyOpensOnlyAsANewDocument() {
+    QFETCH(Answer, answer);
+    TestBed bed;
+    SetSetting(kLastFile, QStringLiteral("/poprzedni.spf"));
+    QFile whole(bed.WriteStatement(QStringLiteral("caly.spf")));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QByteArray bytes = whole.readAll();
+    bytes.truncate(bytes.indexOf('\n', bytes.size() / 2) + 1);  // whole sheets missing
+    const QString damaged = bed.WriteText(QStringLiteral("uciety.spf"), bytes);
+    bed.prompts.answers = {answer};
+    auto w = bed.Window({damaged});
+    w->RunStartupChoice();
+    QCOMPARE(bed.prompts.questions.size(), 1);
+    QVERIFY(bed.prompts.questions.front().contains(QStringLiteral("uciety.spf")));
+    QCOMPARE(Setting(kLastFile), QStringLiteral("/poprzedni.spf"));
+    if (answer == Answer::No) {
+        QVERIFY(!w->workbook().DocumentOpen);
+        QCOMPARE(w->pages()->count(), 0);
+        return;
+    }
+    QVERIFY(w->workbook().DocumentOpen);
+    QVERIFY(w->pages()->count() > 0);
+    QVERIFY(!w->document().HasName());
+    QVERIFY(!w->workbook().Saved);
+    // Saving asks for a new name; the damaged file stays as it was.
+    const QString target = QDir(bed.DocumentsDir()).filePath(QStringLiteral("odzyskany.spf"));
+    bed.prompts.saveNames = {target};
+    w->commands().zapisz->trigger();
+    QCOMPARE(bed.prompts.saveProposals, QStringList{QString()});
+    QVERIFY(QFileInfo::exists(target));
+    QFile after(damaged);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), bytes);
 }
 
 void MainWindowTest::unsavedChangesQuestion_data() {

@@ -719,13 +719,16 @@ ReadResult ReadDocument(const std::string& path, const ReadOptions& options) {
 }
 
 std::optional<ReadError> LoadDocumentInto(Workbook& target, const std::string& path,
-                                          const ReadOptions& options) {
+                                          const ReadOptions& options, std::optional<Workbook>* readablePart) {
     ReadOptions seeded = options;
     seeded.langId = target.LangID;
     seeded.afbo = target.Header.AFBO;
     seeded.afbz = target.Header.AFBZ;
     ReadResult result = ReadDocument(path, seeded);
-    if (!result) return result.error;
+    if (!result) {
+        if (readablePart) *readablePart = std::move(result.partial);
+        return result.error;
+    }
     target = std::move(*result.workbook);
     return std::nullopt;
 }

@@ -61,9 +61,11 @@ ReadResult ReadDocumentBytes(std::string_view bytes, const std::string& fileName
                              const ReadOptions& options = {});
 
 // Reads into target, seeding the language and analysis dates from it as a
-// closed document leaves them; on failure target is left untouched.
+// closed document leaves them; on failure target is left untouched. For a file
+// that ends early, what could be read goes to readablePart when one is given.
 std::optional<ReadError> LoadDocumentInto(Workbook& target, const std::string& path,
-                                          const ReadOptions& options = {});
+                                          const ReadOptions& options = {},
+                                          std::optional<Workbook>* readablePart = nullptr);
 
 // The file name without folder is "empty.spf" (any letter case).
 bool IsTemplateFileName(const std::string& path);
