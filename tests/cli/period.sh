@@ -20,6 +20,8 @@ rows=$("$CLI" header "$SCRATCH/new.spf" | sed -n 's/^Sheet=RZiS_p,[0-9]*,//p')
 expect_eq "$(shown "$SCRATCH/new.spf" RZiS_p "B$((rows - 3))")" "Warszawa, 5.03.2007 r." "place-and-date line"
 expect_eq "$(shown "$SCRATCH/new.spf" RZiS_p "B$((rows - 2))")" "Jan Nowak" "preparer line"
 expect_eq "$(shown "$SCRATCH/new.spf" AF_RZiS D3)" "Dynamika 2006/2005" "analysis heading"
+expect_eq "$(shown "$SCRATCH/new.spf" AF_Wskazniki C4)" "2006" "ratio heading"
+expect_eq "$(shown "$SCRATCH/new.spf" AF_Wskazniki E4)" "2005" "ratio heading of the year before"
 expect_eq "$(shown "$SCRATCH/new.spf" Aktywa D4)" "2006" "statement heading recalculated"
 expect_contains "$("$CLI" dump "$SCRATCH/new.spf" --sheet Przeplywy_mp | grep 'Przeplywy_mp!D6')" "RZiS_k!D47" "variant"
 expect_eq "$(shown "$SCRATCH/new.spf" nota_12 B3)" "Wartości niematerialne i prawne w roku obrotowym 2006" "note title"

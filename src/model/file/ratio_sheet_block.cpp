@@ -171,7 +171,7 @@ private:
     }
 };
 
-std::vector<std::string> BuildBlock() {
+std::vector<std::string> BuildBlock(int year) {
     BlockBuilder b;
     b.Record("GridName", "AF_Wskazniki");
     b.Record("Columns", std::to_string(std::size(kWidths)));
@@ -193,7 +193,15 @@ std::vector<std::string> BuildBlock() {
     b.Record("CellBold", "1");
 
     for (int c = 3; c <= 7; ++c) b.Centred(c, 3, {}, {}, true);
-    for (int c = 3; c <= 7; ++c) b.Centred(c, 4, {}, c == 3 ? "2003" : c == 5 ? "2002" : "", true);
+    // The document's year and the year before: the headings agree with the
+    // year from the moment the block is appended. Format 3 shows them as
+    // written, in both languages, as the general-data dialog writes them.
+    for (int c = 3; c <= 7; ++c) {
+        const bool heading = c == 3 || c == 5;
+        b.Centred(c, 4, {}, heading ? std::to_string(c == 3 ? year : year - 1) : "");
+        if (heading) b.Record("CellFormat", "3");
+        b.Record("CellBold", "1");
+    }
 
     for (size_t i = 0; i < std::size(kRatios); ++i) {
         const Ratio& ratio = kRatios[i];
@@ -225,9 +233,6 @@ std::vector<std::string> BuildBlock() {
 
 }  // namespace
 
-const std::vector<std::string>& RatioSheetBlockLines() {
-    static const std::vector<std::string> lines = BuildBlock();
-    return lines;
-}
+std::vector<std::string> RatioSheetBlockLines(int year) { return BuildBlock(year); }
 
 }  // namespace spf

@@ -7,6 +7,7 @@
 
 namespace spf {
 
-const std::vector<std::string>& RatioSheetBlockLines();
+// The headings of the two year columns show year and year - 1.
+std::vector<std::string> RatioSheetBlockLines(int year);
 
 }  // namespace spf

@@ -180,7 +180,8 @@ public:
         if (ratioSheet != kNone) fileSheets_ += RatioSheetAndLaterBlocks(bytes.substr(ratioSheet));
         lineNo_ = 0;
         std::string rewritten;
-        for (const std::string& line : RatioSheetBlockLines()) InterpretLine(line, rewritten);
+        for (const std::string& line : RatioSheetBlockLines(wb_.Header.RokBiezacy))
+            InterpretLine(line, rewritten);
         FlushText1();
 
         const bool shortOfSheets = fileSheets_ < sheetsCount_;

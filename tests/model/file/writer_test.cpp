@@ -47,11 +47,12 @@ TEST(SpfWriter, AWrittenFileReadAndWrittenAgainIsByteIdentical) {
 }
 
 TEST(SpfWriter, TheLoadedRatioSheetIsWrittenAsTheBuiltInBlock) {
-    const std::vector<std::string> lines = WriteDocumentLines(LoadFixture("no_ratio_sheet.spf"));
+    const Workbook wb = LoadFixture("no_ratio_sheet.spf");
+    const std::vector<std::string> lines = WriteDocumentLines(wb);
     const auto start = std::find(lines.begin(), lines.end(), "[GridName=AF_Wskazniki]");
     ASSERT_NE(start, lines.end());
     EXPECT_EQ(*(start - 2), "; ---------------------------------------------------------");
-    EXPECT_EQ(std::vector<std::string>(start, lines.end()), RatioSheetBlockLines());
+    EXPECT_EQ(std::vector<std::string>(start, lines.end()), RatioSheetBlockLines(wb.Header.RokBiezacy));
 }
 
 TEST(SpfWriter, HeaderRecordsInOrderWithWholeDays) {
