@@ -444,9 +444,8 @@ private:
 
 }  // namespace
 
-std::optional<std::string> SpreadsheetFormula(const Workbook& workbook, const Clock& clock, int sheet,
-                                              std::string_view formula,
-                                              const ReadsAsProgram& readsAsProgram) {
+std::optional<std::string> FormulaForExport(const Workbook& workbook, const Clock& clock, int sheet,
+                                            std::string_view formula, const ReadsAsProgram& readsAsProgram) {
     // The program never evaluates a formula that reaches the options sheet.
     if (FindIgnoreCase(formula, "Opcje!") != std::string::npos) return std::nullopt;
     if (!formula.empty() && formula.front() == '=') formula.remove_prefix(1);

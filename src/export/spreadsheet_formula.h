@@ -26,7 +26,7 @@ using ReadsAsProgram = std::function<std::optional<int>(int sheet, int col, int 
 // amount cell of sheet, or nothing when the spreadsheet could not compute
 // the same figure: a construct it cannot mirror, a text result, a reference
 // to the options sheet or to a cell that holds something else there.
-std::optional<std::string> SpreadsheetFormula(const Workbook& workbook, const Clock& clock, int sheet,
-                                              std::string_view formula, const ReadsAsProgram& readsAsProgram);
+std::optional<std::string> FormulaForExport(const Workbook& workbook, const Clock& clock, int sheet,
+                                            std::string_view formula, const ReadsAsProgram& readsAsProgram);
 
 }  // namespace spf

@@ -148,7 +148,7 @@ private:
                                          const ExportedCell& cell) {
         const TCellProps& p = *grid.At(c, r).Props;
         if (!options_.formulas || p.Formula.empty() || !ShownHundredths(cell.text)) return std::nullopt;
-        return SpreadsheetFormula(workbook_, clock_, index, p.Formula, [this](int sheet, int col, int row) {
+        return FormulaForExport(workbook_, clock_, index, p.Formula, [this](int sheet, int col, int row) {
             if (!exported_[static_cast<size_t>(sheet)]) return std::optional<int>();
             return ProgramReadingScale(workbook_, *workbook_.Sheets[static_cast<size_t>(sheet)].Grid, col,
                                        row);

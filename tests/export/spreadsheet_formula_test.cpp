@@ -31,7 +31,7 @@ protected:
     }
 
     std::optional<std::string> Translate(const std::string& formula) {
-        return SpreadsheetFormula(book, clock, 0, formula, &Scale);
+        return FormulaForExport(book, clock, 0, formula, &Scale);
     }
 
     Workbook book;

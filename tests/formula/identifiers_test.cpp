@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "fixture_book.h"
-#include "formula/formula_export.h"
 #include "formula/general_identifiers.h"
 
 namespace spf::test {
@@ -71,27 +70,6 @@ TEST(GeneralDataIdentifier, NumbersAreIntegersInFormulasTextsAreNot) {
     EXPECT_EQ(book.Evaluate("A", "=ROKB-1"), "###");
     EXPECT_EQ(book.Evaluate("A", "=ROKB+1"), "20031");  // text + number joins texts
     EXPECT_EQ(book.Evaluate("A", "=NIEZNANY"), "###");
-}
-
-struct ExportCase {
-    const char* formula;
-    const char* exported;
-};
-
-TEST(FormulaForExport, WritesPlainAddressesAndTheGeneralData) {
-    FixtureBook book;
-    book.wb.Header.Podatek1 = 19;
-    book.wb.Header.Miasto = "Łódź";
-    const std::vector<ExportCase> cases = {
-        {"=SUM(RANGE('Aktywa!D6'):RANGE('Aktywa!D13'))+ROKAPLN", "=SUM(Aktywa!D6:Aktywa!D13)+2004"},
-        {"=range('A!B1')*podatek/100", "=A!B1*19/100"},
-        {"=ROKA+ROKB", "=2004+2003"},
-        {"=MIASTO", "=Łódź"},
-        {"=KONIECOKRESUSHORT", "=31.12.2004"},
-        {"=DZISIAJROK", "=07.03.2005ROK"},
-        {"  =FIRMA+OSOBA+PLN ", "=FIRMA+OSOBA+PLN"},
-    };
-    for (const ExportCase& c : cases) EXPECT_EQ(FormulaForExport(book.wb, book.clock, c.formula), c.exported);
 }
 
 }  // namespace
