@@ -27,6 +27,8 @@
 #include "app/partner_window.h"
 #include "app/product_info.h"
 #include "app/progress_window.h"
+#include "app/sheet_selection_dialog.h"
+#include "app/spreadsheet_export.h"
 #include "app/start_window.h"
 #include "app/user_prompts.h"
 #include "formula/recalculator.h"
@@ -89,6 +91,10 @@ MainWindow::MainWindow(AppEnvironment environment, QWidget* parent)
     lifecycle_ = std::make_unique<DocumentLifecycle>(
         DocumentLifecycle::Parts{workbook_, *this, *prompts_, settings_, log_, *progress_, *context_, files_,
                                  clock_, env_.documentsFolder});
+    sheetSelection_ = new SheetSelectionDialog(workbook_, this);
+    export_ = std::make_unique<SpreadsheetExport>(SpreadsheetExport::Parts{
+        document_, *lifecycle_, *sheetSelection_, *prompts_, clock_,
+        [this](const QUrl& url) { return OpenUrl(url); }, env_.documentsFolder, this});
 
     context_->setRecalculate([this](SheetView& view) {
         const int index = pages_->indexOf(&view);
@@ -130,6 +136,7 @@ void MainWindow::ConnectCommands() {
     connect(c.otworz, &QAction::triggered, this, [this] { lifecycle_->Open(); });
     connect(c.zapisz, &QAction::triggered, this, [this] { lifecycle_->Save(); });
     connect(c.zapiszJako, &QAction::triggered, this, [this] { lifecycle_->SaveAs(); });
+    connect(c.eksportuj, &QAction::triggered, this, [this] { export_->Run(); });
     connect(c.zamknij, &QAction::triggered, this, [this] { lifecycle_->CloseCommand(); });
     connect(c.zakoncz, &QAction::triggered, this, &QWidget::close);
     connect(c.opcje, &QAction::triggered, this, &MainWindow::EditOptions);

@@ -30,7 +30,9 @@ class NavigationPanel;
 class OptionsDialog;
 class PartnerWindow;
 class ProgressWindow;
+class SheetSelectionDialog;
 class SheetView;
+class SpreadsheetExport;
 class StartWindow;
 class ViewContext;
 
@@ -56,6 +58,8 @@ public:
     AboutWindow& aboutWindow() { return *about_; }
     ProgressWindow& progressWindow() { return *progress_; }
     HelpWindow& helpWindow() { return *help_; }
+    // The sheets ticked in "Wybór arkuszy", for the export and printing.
+    SheetSelectionDialog& sheetSelection() { return *sheetSelection_; }
 
     // Runs once, the first time the window becomes active.
     void RunStartupChoice();
@@ -129,6 +133,8 @@ private:
     std::unique_ptr<HelpWindow> help_;  // top-level, so that it stays usable beside modal windows
     PartnerWindow* partner_;
     std::unique_ptr<DocumentLifecycle> lifecycle_;
+    SheetSelectionDialog* sheetSelection_;
+    std::unique_ptr<SpreadsheetExport> export_;
 
     bool startupDone_ = false;
     bool closing_ = false;

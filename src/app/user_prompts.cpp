@@ -8,15 +8,19 @@ namespace spf {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Plik Sprawozdania finansowego (*.spf)");
-const QString kExtension = QStringLiteral("spf");
+struct FileKind {
+    QString filter;
+    QString extension;
+};
+const FileKind kStatementFile{QStringLiteral("Plik Sprawozdania finansowego (*.spf)"), QStringLiteral("spf")};
+const FileKind kSpreadsheetFile{QStringLiteral("Arkusz kalkulacyjny (*.xlsx)"), QStringLiteral("xlsx")};
 
 QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& folder,
-                      const QString& proposed) {
+                      const QString& proposed, const FileKind& kind = kStatementFile) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    dialog.setNameFilter(kFilter);
-    dialog.setDefaultSuffix(kExtension);
+    dialog.setNameFilter(kind.filter);
+    dialog.setDefaultSuffix(kind.extension);
     dialog.setDirectory(folder);
     if (mode == QFileDialog::AcceptSave) {
         dialog.setWindowTitle(QStringLiteral("Zapisz"));
@@ -70,6 +74,10 @@ QString DialogPrompts::OpenFileName(const QString& folder) {
 QString DialogPrompts::SaveFileName(const QString& folder, const QString& proposed) {
     // QFileDialog asks before overwriting an existing file by default.
     return RunFileDialog(parent_, QFileDialog::AcceptSave, folder, proposed);
+}
+
+QString DialogPrompts::SaveSpreadsheetName(const QString& folder, const QString& proposed) {
+    return RunFileDialog(parent_, QFileDialog::AcceptSave, folder, proposed, kSpreadsheetFile);
 }
 
 }  // namespace spf

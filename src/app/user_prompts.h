@@ -22,6 +22,8 @@ public:
     // An empty name when the dialog was cancelled.
     virtual QString OpenFileName(const QString& folder) = 0;
     virtual QString SaveFileName(const QString& folder, const QString& proposed) = 0;
+    // The same for a spreadsheet file (.xlsx).
+    virtual QString SaveSpreadsheetName(const QString& folder, const QString& proposed) = 0;
 };
 
 // The platform's message boxes and file dialogs over a parent window.
@@ -34,6 +36,7 @@ public:
     void ReportError(const QString& title, const QString& text) override;
     QString OpenFileName(const QString& folder) override;
     QString SaveFileName(const QString& folder, const QString& proposed) override;
+    QString SaveSpreadsheetName(const QString& folder, const QString& proposed) override;
 
 private:
     QWidget* parent_;

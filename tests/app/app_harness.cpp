@@ -42,6 +42,14 @@ QString ScriptedPrompts::SaveFileName(const QString&, const QString& proposed) {
     return name;
 }
 
+QString ScriptedPrompts::SaveSpreadsheetName(const QString& folder, const QString& proposed) {
+    spreadsheetProposals << QDir(folder).filePath(proposed);
+    if (spreadsheetNames.empty()) return {};
+    const QString name = spreadsheetNames.front();
+    spreadsheetNames.pop_front();
+    return name;
+}
+
 TestBed::TestBed() {
     const QDir shipped(QStringLiteral(SPF_SOURCE_DIR "/resources/shipped"));
     for (const QString& name : shipped.entryList(QDir::Files))
@@ -74,7 +82,7 @@ std::unique_ptr<MainWindow> TestBed::Window(const QStringList& arguments, int in
     env.prompts = &prompts;
     env.openUrl = [this](const QUrl& url) {
         openedUrls << url;
-        return true;
+        return desktopOpens;
     };
     env.introductionDelayMs = introDelayMs;
     auto window = std::make_unique<MainWindow>(env);

@@ -16,14 +16,16 @@ namespace spf::testing {
 
 class ScriptedPrompts final : public UserPrompts {
 public:
-    std::deque<Answer> answers;     // for the yes/no/cancel questions
-    std::deque<QString> openNames;  // what the open dialog returns ("" cancels)
-    std::deque<QString> saveNames;  // what the save dialog returns ("" cancels)
+    std::deque<Answer> answers;            // for the yes/no/cancel questions
+    std::deque<QString> openNames;         // what the open dialog returns ("" cancels)
+    std::deque<QString> saveNames;         // what the save dialog returns ("" cancels)
+    std::deque<QString> spreadsheetNames;  // what the spreadsheet save dialog returns ("" cancels)
 
     QStringList questions;
     QStringList informations;
     QStringList errors;
-    QStringList saveProposals;  // the name each save dialog proposed
+    QStringList saveProposals;         // the name each save dialog proposed
+    QStringList spreadsheetProposals;  // folder/name each spreadsheet save dialog proposed
     int openDialogs = 0;
 
     Answer AskYesNoCancel(const QString& title, const QString& text) override;
@@ -33,6 +35,7 @@ public:
     void ReportError(const QString& title, const QString& text) override;
     QString OpenFileName(const QString& folder) override;
     QString SaveFileName(const QString& folder, const QString& proposed) override;
+    QString SaveSpreadsheetName(const QString& folder, const QString& proposed) override;
 };
 
 // A program folder and a documents folder of their own for one test.
@@ -48,6 +51,7 @@ public:
 
     ScriptedPrompts prompts;
     QList<QUrl> openedUrls;
+    bool desktopOpens = true;  // whether the desktop has a program for the URLs
 
     // A main window with the scripted dialogs; the introduction is offered
     // after `introDelayMs`.
