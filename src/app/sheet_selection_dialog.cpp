@@ -15,6 +15,17 @@ namespace {
 
 bool Listed(const TSheet& sheet) { return sheet.Grid && sheet.Used; }
 
+// The name the navigation shows; a note adds its title, which is in the
+// document's language and tells the notes apart better than their numbers.
+QString Caption(const TSheet& sheet) {
+    QString caption = QString::fromStdString(TreeCaption(sheet));
+    if (ClassifySheet(sheet.GridName) == SheetKind::Note && sheet.Grid->Contains(2, 3)) {
+        const QString title = QString::fromStdString(sheet.Grid->At(2, 3).Cells).simplified();
+        if (!title.isEmpty()) caption += QLatin1Char(' ') + title;
+    }
+    return caption;
+}
+
 }  // namespace
 
 SheetSelectionDialog::SheetSelectionDialog(const Workbook& workbook, QWidget* parent)
@@ -75,7 +86,7 @@ void SheetSelectionDialog::Fill() {
     list_->clear();
     for (const TSheet& sheet : workbook_.Sheets) {
         if (!Listed(sheet)) continue;
-        auto* item = new QListWidgetItem(QString::fromStdString(TreeCaption(sheet)), list_);
+        auto* item = new QListWidgetItem(Caption(sheet), list_);
         item->setData(Qt::UserRole, QString::fromStdString(sheet.GridName));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(unticked_.count(sheet.GridName) ? Qt::Unchecked : Qt::Checked);

@@ -123,6 +123,11 @@ void ExportCommandTest::tickedSheetsOnlyAndTheDialogsMemory() {
         Child<QRadioButton>(&d, "formulas")->click();
         // The list opens at once; ticked in the opposite order, kept in workbook order.
         WhenShown(*w, "TForm10", [](QDialog& list) {
+            // A note is named with its title.
+            const auto notes = Child<QListWidget>(&list, "ListBox1")
+                                   ->findItems(QStringLiteral("Tytuł nota_01"), Qt::MatchEndsWith);
+            QCOMPARE(notes.size(), 1);
+            QCOMPARE(notes.front()->text(), QStringLiteral("Nota 1 Tytuł nota_01"));
             TickOnly(list, {QStringLiteral("Pasywa"), QStringLiteral("Aktywa")});
             list.accept();
         });
