@@ -6,12 +6,13 @@
 #include "formula/formula_error.h"
 #include "formula/round_amount.h"
 #include "model/amounts.h"
+#include "model/sheet_names.h"
 #include "model/text_utils.h"
 
 namespace spf {
 
 bool Nota10RuleApplies(const TSheet& sheet, int row) {
-    if (sheet.GridName != "nota_10" || !sheet.Grid) return false;
+    if (sheet.GridName != sheets::kNota10 || !sheet.Grid) return false;
     const Grid& grid = *sheet.Grid;
     const int rows = grid.Rows();
     if (row != rows - 5 && row != rows - 6 && row != rows - 2) return false;

@@ -10,6 +10,7 @@
 #include "formula/formula_pipeline.h"
 #include "formula/nota10_rule.h"
 #include "model/amounts.h"
+#include "model/sheet_names.h"
 #include "model/text_utils.h"
 
 namespace spf {
@@ -144,8 +145,8 @@ bool Recalculator::RecalculateSheet(int sheet) {
     try {
         if (context_.workbook().Sheets[static_cast<size_t>(sheet)].GridName.find("Wskazniki") !=
             std::string::npos) {
-            RecalculateNamedSheet("AF_Bilans");
-            RecalculateNamedSheet("AF_RZiS");
+            RecalculateNamedSheet(std::string(sheets::kAfBilans));
+            RecalculateNamedSheet(std::string(sheets::kAfRzis));
         }
         SheetLoop(sheet);
         return true;

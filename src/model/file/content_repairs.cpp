@@ -4,6 +4,7 @@
 
 #include "model/colors.h"
 #include "model/display_text.h"
+#include "model/sheet_names.h"
 #include "model/text_utils.h"
 
 namespace spf {
@@ -79,20 +80,20 @@ void Clear(Grid& g, int col, int row) {
 }  // namespace
 
 void ApplyContentRepairs(Workbook& workbook) {
-    if (Grid* g = workbook.FindGrid("nota_03")) RepairNota03(workbook, *g);
-    if (Grid* g = workbook.FindGrid("nota_17")) RepairNota17(workbook, *g);
-    if (Grid* g = workbook.FindGrid("nota_10")) RepairNota10(*g);
-    if (Grid* g = workbook.FindGrid("nota_25")) {
+    if (Grid* g = workbook.FindGrid(std::string(sheets::kNota03))) RepairNota03(workbook, *g);
+    if (Grid* g = workbook.FindGrid(std::string(sheets::kNota17))) RepairNota17(workbook, *g);
+    if (Grid* g = workbook.FindGrid(std::string(sheets::kNota10))) RepairNota10(*g);
+    if (Grid* g = workbook.FindGrid(std::string(sheets::kNota25))) {
         for (int r = 6; r <= 10; ++r) MakeLeftText(*g, 4, r);
         Clear(*g, 4, 11);
     }
-    if (Grid* g = workbook.FindGrid("nota_13")) {
+    if (Grid* g = workbook.FindGrid(std::string(sheets::kNota13))) {
         MakeLeftText(*g, 3, 38);
         MakeLeftText(*g, 3, 39);
         Clear(*g, 3, 37);
         Clear(*g, 3, 40);
     }
-    if (Grid* g = workbook.FindGrid("Wykaz_not")) {
+    if (Grid* g = workbook.FindGrid(std::string(sheets::kWykazNot))) {
         for (int c = 2; c <= 4; ++c) {
             if (!g->Contains(c, 3)) continue;
             Cell& cell = g->At(c, 3);

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string_view>
 
+#include "model/sheet_names.h"
+
 namespace spf {
 
 namespace {
@@ -100,9 +102,9 @@ std::string PreviousYear(std::string_view formula) {
         if (bang == std::string::npos) break;
         const std::string_view sheet(out.data() + q + 1, bang - q - 1);
         char& column = out[bang + 1];
-        if (sheet == "AF_Bilans" || sheet == "AF_RZiS")
+        if (sheet == sheets::kAfBilans || sheet == sheets::kAfRzis)
             column = static_cast<char>(column + 2);
-        else if ((sheet == "Aktywa" || sheet == "Pasywa") && column == 'D')
+        else if ((sheet == sheets::kAktywa || sheet == sheets::kPasywa) && column == 'D')
             column = 'E';
         q = out.find('\'', bang);  // the closing quote of this reference
     }
@@ -173,7 +175,7 @@ private:
 
 std::vector<std::string> BuildBlock(int year) {
     BlockBuilder b;
-    b.Record("GridName", "AF_Wskazniki");
+    b.Record("GridName", sheets::kAfWskazniki);
     b.Record("Columns", std::to_string(std::size(kWidths)));
     b.Record("Rows", std::to_string(kRows));
     b.Record("ColWidths", List(std::begin(kWidths), std::end(kWidths)));

@@ -1,5 +1,7 @@
 #include "model/file/version_repairs.h"
 
+#include "model/sheet_names.h"
+
 namespace spf {
 
 namespace {
@@ -11,20 +13,22 @@ struct LineFix {
 };
 
 constexpr LineFix kLineFixes[] = {
-    {"Pasywa", "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))",
+    {sheets::kPasywa, "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D13'))",
      "=SUM(RANGE('Pasywa!D6'):RANGE('Pasywa!D14'))"},
-    {"Pasywa_kw", "=SUM(RANGE('Pasywa_kw!D6'):RANGE('Pasywa_kw!D13'))",
+    {sheets::kPasywaKw, "=SUM(RANGE('Pasywa_kw!D6'):RANGE('Pasywa_kw!D13'))",
      "=SUM(RANGE('Pasywa_kw!D6'):RANGE('Pasywa_kw!D14'))"},
-    {"nota_15", "=RANGE('nota_15!C8')", "=RANGE('nota_15!F8')+RANGE('nota_15!K8')"},
-    {"Aktywa", "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))",
+    {sheets::kNota15, "=RANGE('nota_15!C8')", "=RANGE('nota_15!F8')+RANGE('nota_15!K8')"},
+    {sheets::kAktywa, "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D46'))",
      "=SUM(RANGE('Aktywa!D43'):RANGE('Aktywa!D47'))"},
-    {"Aktywa", "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E46'))",
+    {sheets::kAktywa, "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E46'))",
      "=SUM(RANGE('Aktywa!E43'):RANGE('Aktywa!E47'))"},
-    {"Aktywa", "=RANGE('nota_18!J18')", "=RANGE('nota_18!K18')"},
-    {"Aktywa", "=RANGE('nota_18!J8')", "=RANGE('nota_18!K8')"},
-    {"RZiS_p", "=IF(RANGE('nota_07!D16')-RANGE('nota_08!D12')<0,RANGE('nota_08!D12')-RANGE('nota_08!D16'),0)",
+    {sheets::kAktywa, "=RANGE('nota_18!J18')", "=RANGE('nota_18!K18')"},
+    {sheets::kAktywa, "=RANGE('nota_18!J8')", "=RANGE('nota_18!K8')"},
+    {sheets::kRzisP,
+     "=IF(RANGE('nota_07!D16')-RANGE('nota_08!D12')<0,RANGE('nota_08!D12')-RANGE('nota_08!D16'),0)",
      "=IF(RANGE('nota_07!D16')-RANGE('nota_08!D12')<0,RANGE('nota_08!D12')-RANGE('nota_07!D16'),0)"},
-    {"RZiS_p", "=IF(RANGE('nota_07!E16')-RANGE('nota_08!E12')<0,RANGE('nota_08!E12')-RANGE('nota_08!E16'),0)",
+    {sheets::kRzisP,
+     "=IF(RANGE('nota_07!E16')-RANGE('nota_08!E12')<0,RANGE('nota_08!E12')-RANGE('nota_08!E16'),0)",
      "=IF(RANGE('nota_07!E16')-RANGE('nota_08!E12')<0,RANGE('nota_08!E12')-RANGE('nota_07!E16'),0)"},
 };
 
@@ -50,18 +54,18 @@ bool ApplyVersionRepairs(std::string_view sheet, int col, int row, std::string& 
         }
     }
     const bool formula = !line.empty() && line[0] == '=';
-    if (sheet == "Przeplywy_mb" && formula && (At(col, row, 4, 59) || At(col, row, 5, 60))) {
+    if (sheet == sheets::kPrzeplywyMb && formula && (At(col, row, 4, 59) || At(col, row, 5, 60))) {
         line = "=RANGE('Aktywa!E73')";
         return true;
     }
-    if (sheet == "Przeplywy_mp" && formula) {
+    if (sheet == sheets::kPrzeplywyMp && formula) {
         if (At(col, row, 4, 57) || At(col, row, 5, 57)) return ReplaceFirst(line, "+", "-");
         if (At(col, row, 4, 61) || At(col, row, 5, 62)) {
             line = "=RANGE('Aktywa!E73')";
             return true;
         }
     }
-    if (sheet == "nota_10" && formula) {
+    if (sheet == sheets::kNota10 && formula) {
         const size_t tax = line.find("*PODATEK");
         if (tax != std::string::npos && line.find("IF") == std::string::npos) {
             // The tax of a loss was negative; only a positive base is taxed.
@@ -70,8 +74,8 @@ bool ApplyVersionRepairs(std::string_view sheet, int col, int row, std::string& 
             return true;
         }
     }
-    if (sheet == "nota_13" && formula && row == 27) return ReplaceFirst(line, "100,0", "10000,0");
-    if (sheet == "Noty_d_zm" && formula && (At(col, row, 3, 5) || At(col, row, 4, 5)) &&
+    if (sheet == sheets::kNota13 && formula && row == 27) return ReplaceFirst(line, "100,0", "10000,0");
+    if (sheet == sheets::kNotyDZm && formula && (At(col, row, 3, 5) || At(col, row, 4, 5)) &&
         line.find("/100") == std::string::npos) {
         line += "/100";
         return true;

@@ -13,9 +13,9 @@ std::optional<int64_t> Disagreement::Difference() const {
     return *actual - *expected;
 }
 
-Figure FigureOf(const Workbook& workbook, const std::string& sheet, int col, const std::string& prefix) {
+Figure FigureOf(const Workbook& workbook, std::string_view sheet, int col, const std::string& prefix) {
     Figure f;
-    f.grid = workbook.FindGrid(sheet);
+    f.grid = workbook.FindGrid(std::string(sheet));
     f.sheet = sheet;
     f.col = col;
     if (f.grid) f.row = RowStartingWith(*f.grid, prefix);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/sheet_names.h"
 #include "model/text_utils.h"
 #include "model/workbook.h"
 #include "period/core/consistency_rules.h"
@@ -18,12 +19,13 @@ namespace {
 // 2 not) and the label (column 3) of the k-th note from nota_01 to nota_34.
 constexpr int kListFirstRow = 4;
 constexpr int kNotSelected = 2;
-constexpr std::string_view kFirstListed = "nota_01";
-constexpr std::string_view kLastListed = "nota_34";
-constexpr std::array<std::string_view, 7> kStatements{"RZiS_p",    "RZiS_k",       "Aktywa",      "Pasywa",
-                                                      "Pasywa_kw", "Przeplywy_mb", "Przeplywy_mp"};
+constexpr std::string_view kFirstListed = sheets::kNota01;
+constexpr std::string_view kLastListed = sheets::kNota34;
+constexpr std::array<std::string_view, 7> kStatements{
+    sheets::kRzisP,    sheets::kRzisK,       sheets::kAktywa,     sheets::kPasywa,
+    sheets::kPasywaKw, sheets::kPrzeplywyMb, sheets::kPrzeplywyMp};
 
-bool IsNote(const std::string& name) { return StartsWith(ToLowerAscii(name), "nota_"); }
+bool IsNote(const std::string& name) { return StartsWith(ToLowerAscii(name), sheets::kNotePrefix); }
 
 std::string_view LabelOf(const Grid& note) { return note.Contains(2, 2) ? Trim(note.At(2, 2).Cells) : ""; }
 
@@ -35,7 +37,7 @@ struct Note {
 };
 
 std::vector<Note> Notes(const Workbook& wb) {
-    const Grid* list = wb.FindGrid("Wykaz_not");
+    const Grid* list = wb.FindGrid(std::string(sheets::kWykazNot));
     std::vector<Note> notes;
     int k = -1;  // position in the listed run, counting from nota_01
     for (const TSheet& s : wb.Sheets) {
@@ -110,7 +112,7 @@ void CheckNoteReferences(const Workbook& workbook, Findings& findings) {
         }
     }
     // Every note in use with figures has its label, and the notes list shows it.
-    const Grid* list = workbook.FindGrid("Wykaz_not");
+    const Grid* list = workbook.FindGrid(std::string(sheets::kWykazNot));
     for (const Note& n : notes) {
         const Grid& g = *n.sheet->Grid;
         if (!n.used || !HasFigures(g)) continue;

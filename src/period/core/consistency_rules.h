@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "period/core/consistency_check.h"
@@ -24,7 +25,7 @@ struct Figure {
 };
 
 // A figure of the sheet in the column, on the first row whose caption starts with prefix.
-Figure FigureOf(const Workbook& workbook, const std::string& sheet, int col, const std::string& prefix);
+Figure FigureOf(const Workbook& workbook, std::string_view sheet, int col, const std::string& prefix);
 
 class Findings {
 public:

@@ -2,6 +2,7 @@
 // cash and the equity.
 #include <array>
 
+#include "model/sheet_names.h"
 #include "model/workbook.h"
 #include "period/core/consistency_rules.h"
 #include "period/core/profit_loss_variant.h"
@@ -22,14 +23,14 @@ std::string InYear(const std::string& rule, size_t year) {
 void BalanceSheet(const Workbook& wb, Findings& f) {
     for (size_t y = 0; y < 2; ++y) {
         const int c = kStatementColumns[y];
-        f.Equal(InYear("Aktywa razem = Pasywa razem", y), FigureOf(wb, "Aktywa", c, "Aktywa razem"),
-                FigureOf(wb, "Pasywa", c, "Pasywa razem"));
+        f.Equal(InYear("Aktywa razem = Pasywa razem", y), FigureOf(wb, sheets::kAktywa, c, "Aktywa razem"),
+                FigureOf(wb, sheets::kPasywa, c, "Pasywa razem"));
     }
 }
 
 void NetProfit(const Workbook& wb, Findings& f) {
     const bool costOfSales = ProfitLossVariantInUse(wb) == ProfitLossVariant::CostOfSales;
-    const std::string sheet = costOfSales ? "RZiS_k" : "RZiS_p";
+    const std::string sheet(costOfSales ? sheets::kRzisK : sheets::kRzisP);
     const std::string line = costOfSales ? "R. Zysk (strata) netto" : "N. Zysk (strata) netto";
     const std::string source = "zysk netto " + sheet + " = ";
     for (size_t y = 0; y < 2; ++y) {
@@ -37,11 +38,11 @@ void NetProfit(const Workbook& wb, Findings& f) {
         if (!profit.Found()) return;
         const auto amount = AmountAt(*profit.grid, profit.col, profit.row);
         f.Equal(InYear(source + "Pasywa A.VIII", y), amount,
-                FigureOf(wb, "Pasywa", kStatementColumns[y], "VIII. Zysk (strata) netto"));
+                FigureOf(wb, sheets::kPasywa, kStatementColumns[y], "VIII. Zysk (strata) netto"));
         f.Equal(InYear(source + "zysk netto Przeplywy_mp", y), amount,
-                FigureOf(wb, "Przeplywy_mp", kStatementColumns[y], "I. Zysk (strata) netto"));
+                FigureOf(wb, sheets::kPrzeplywyMp, kStatementColumns[y], "I. Zysk (strata) netto"));
         // The equity statement shows the result as a profit (a) or a loss (b).
-        const Figure result = FigureOf(wb, "Zestawienie_zm", kEquityColumns[y], "8. Wynik netto");
+        const Figure result = FigureOf(wb, sheets::kZestawienieZm, kEquityColumns[y], "8. Wynik netto");
         if (!amount || !result.Found()) continue;
         const auto profitLine = AmountAt(*result.grid, result.col, result.row + 1);
         const auto lossLine = AmountAt(*result.grid, result.col, result.row + 2);
@@ -69,8 +70,8 @@ bool IsFilled(const Grid& g) {
 }
 
 void Cash(const Workbook& wb, Findings& f) {
-    for (const std::string sheet : {"Przeplywy_mb", "Przeplywy_mp"}) {
-        const Grid* g = wb.FindGrid(sheet);
+    for (const std::string_view sheet : {sheets::kPrzeplywyMb, sheets::kPrzeplywyMp}) {
+        const Grid* g = wb.FindGrid(std::string(sheet));
         if (!g || !IsFilled(*g)) continue;
         for (size_t y = 0; y < 2; ++y) {
             const int c = kStatementColumns[y];
@@ -78,7 +79,7 @@ void Cash(const Workbook& wb, Findings& f) {
             const Figure flows = FigureOf(wb, sheet, c, "D. Przepływy pieniężne netto razem");
             const Figure closing = FigureOf(wb, sheet, c, "G. Środki pieniężne na koniec okresu");
             f.Equal(InYear("środki pieniężne na koniec okresu = Aktywa B.III.1.c", y),
-                    FigureOf(wb, "Aktywa", c, "c) środki pieniężne i inne aktywa pieniężne"), closing);
+                    FigureOf(wb, sheets::kAktywa, c, "c) środki pieniężne i inne aktywa pieniężne"), closing);
             if (opening.Found() && flows.Found()) {
                 const auto start = AmountAt(*g, c, opening.row);
                 const auto net = AmountAt(*g, c, flows.row);
@@ -97,20 +98,20 @@ void Cash(const Workbook& wb, Findings& f) {
 void Equity(const Workbook& wb, Findings& f) {
     for (size_t y = 0; y < 2; ++y) {
         f.Equal(InYear("kapitał własny na koniec okresu (Zestawienie_zm) = Pasywa A", y),
-                FigureOf(wb, "Pasywa", kStatementColumns[y], "A. Kapitał (fundusz) własny"),
-                FigureOf(wb, "Zestawienie_zm", kEquityColumns[y],
+                FigureOf(wb, sheets::kPasywa, kStatementColumns[y], "A. Kapitał (fundusz) własny"),
+                FigureOf(wb, sheets::kZestawienieZm, kEquityColumns[y],
                          "II. Kapitał (fundusz) własny na koniec okresu"));
     }
-    f.Equal(
-        "kapitał własny na początek okresu (Zestawienie_zm) = Pasywa A roku poprzedniego",
-        FigureOf(wb, "Pasywa", kStatementColumns[1], "A. Kapitał (fundusz) własny"),
-        FigureOf(wb, "Zestawienie_zm", kEquityColumns[0], "I. Kapitał (fundusz) własny na początek okresu"));
+    f.Equal("kapitał własny na początek okresu (Zestawienie_zm) = Pasywa A roku poprzedniego",
+            FigureOf(wb, sheets::kPasywa, kStatementColumns[1], "A. Kapitał (fundusz) własny"),
+            FigureOf(wb, sheets::kZestawienieZm, kEquityColumns[0],
+                     "I. Kapitał (fundusz) własny na początek okresu"));
 }
 
 // Pasywa_kw presents the same figures as Pasywa, row for row.
 void LiabilitiesWithEquityDetail(const Workbook& wb, Findings& f) {
-    const Grid* pasywa = wb.FindGrid("Pasywa");
-    const Grid* detail = wb.FindGrid("Pasywa_kw");
+    const Grid* pasywa = wb.FindGrid(std::string(sheets::kPasywa));
+    const Grid* detail = wb.FindGrid(std::string(sheets::kPasywaKw));
     if (!pasywa || !detail) return;
     for (int r = 5; r < detail->Rows() && r < pasywa->Rows(); ++r)
         for (size_t y = 0; y < 2; ++y) {
@@ -119,7 +120,7 @@ void LiabilitiesWithEquityDetail(const Workbook& wb, Findings& f) {
                 !IsAmountCell(pasywa->At(c, r)))
                 continue;
             f.Equal(InYear("Pasywa_kw = Pasywa: " + std::string(Caption(*detail, r)), y),
-                    AmountAt(*pasywa, c, r), Figure{detail, "Pasywa_kw", c, r});
+                    AmountAt(*pasywa, c, r), Figure{detail, std::string(sheets::kPasywaKw), c, r});
         }
 }
 

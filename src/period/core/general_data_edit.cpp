@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "formula/recalculator.h"
+#include "model/sheet_names.h"
 #include "model/workbook.h"
 #include "period/core/period_texts.h"
 
@@ -32,8 +33,8 @@ void WriteSignatures(Workbook& workbook) {
     }
 }
 
-void Recalculate(Workbook& workbook, Recalculator& recalculator, const char* sheet, int col, int row) {
-    const int index = workbook.FindSheet(sheet);
+void Recalculate(Workbook& workbook, Recalculator& recalculator, std::string_view sheet, int col, int row) {
+    const int index = workbook.FindSheet(std::string(sheet));
     if (index >= 0) recalculator.CalculateCell(index, col, row);
 }
 
@@ -96,32 +97,32 @@ void ApplyGeneralData(Workbook& workbook, const GeneralDataEdit& edit, Recalcula
     workbook.Saved = false;
 
     SetProfitLossVariant(workbook, edit.variant);
-    Recalculate(workbook, recalculator, "Przeplywy_mp", 4, 6);
-    Recalculate(workbook, recalculator, "Przeplywy_mp", 5, 6);
+    Recalculate(workbook, recalculator, sheets::kPrzeplywyMp, 4, 6);
+    Recalculate(workbook, recalculator, sheets::kPrzeplywyMp, 5, 6);
     WriteGeneralDataTexts(workbook, recalculator);
 }
 
 void WriteGeneralDataTexts(Workbook& workbook, Recalculator& recalculator) {
     WriteSignatures(workbook);
     WriteAnalysisHeadings(workbook);
-    Recalculate(workbook, recalculator, "nota_12", 2, 3);
-    Recalculate(workbook, recalculator, "nota_13", 2, 3);
+    Recalculate(workbook, recalculator, sheets::kNota12, 2, 3);
+    Recalculate(workbook, recalculator, sheets::kNota13, 2, 3);
 }
 
 void WriteAnalysisHeadings(Workbook& workbook) {
     const std::array<int, 3> years = AnalysisYears(workbook.Header.RokBiezacy);
     const DateDays closing = Day(workbook.Header.AFBZ);
     const auto year = [&](int i) { return std::to_string(years[static_cast<size_t>(i)]); };
-    if (Grid* bilans = workbook.FindGrid("AF_Bilans")) {
+    if (Grid* bilans = workbook.FindGrid(std::string(sheets::kAfBilans))) {
         for (int i = 0; i < 3; ++i) SetText(bilans, 3 + 2 * i, 3, ClosingDayIn(closing, years[size_t(i)]));
     }
-    if (Grid* rzis = workbook.FindGrid("AF_RZiS")) {
+    if (Grid* rzis = workbook.FindGrid(std::string(sheets::kAfRzis))) {
         for (int i = 0; i < 3; ++i)
             SetText(rzis, 3 + 2 * i, 3, "Rok kończący się " + ClosingDayIn(closing, years[size_t(i)]));
         SetText(rzis, 4, 3, "Dynamika " + year(0) + "/" + year(1));
         SetText(rzis, 6, 3, "Dynamika " + year(1) + "/" + year(2));
     }
-    if (Grid* ratios = workbook.FindGrid("AF_Wskazniki")) {
+    if (Grid* ratios = workbook.FindGrid(std::string(sheets::kAfWskazniki))) {
         SetText(ratios, 3, 4, year(0));
         SetText(ratios, 5, 4, year(1));
     }

@@ -1,19 +1,20 @@
 #include "period/core/profit_loss_variant.h"
 
+#include "model/sheet_names.h"
 #include "model/workbook.h"
 
 namespace spf {
 
 ProfitLossVariant ProfitLossVariantInUse(const Workbook& workbook) {
-    const Grid* flows = workbook.FindGrid("Przeplywy_mp");
+    const Grid* flows = workbook.FindGrid(std::string(sheets::kPrzeplywyMp));
     if (!flows || !flows->Contains(4, 6)) return ProfitLossVariant::Comparative;
     const TCellProps* props = flows->At(4, 6).Props.get();
-    const bool costOfSales = props && props->Formula.find("RZiS_k") != std::string::npos;
+    const bool costOfSales = props && props->Formula.find(sheets::kRzisK) != std::string::npos;
     return costOfSales ? ProfitLossVariant::CostOfSales : ProfitLossVariant::Comparative;
 }
 
 void SetProfitLossVariant(Workbook& workbook, ProfitLossVariant variant) {
-    Grid* flows = workbook.FindGrid("Przeplywy_mp");
+    Grid* flows = workbook.FindGrid(std::string(sheets::kPrzeplywyMp));
     if (!flows || !flows->Contains(5, 6)) return;
     const bool costOfSales = variant == ProfitLossVariant::CostOfSales;
     flows->At(4, 6).EnsureProps().Formula = costOfSales ? "=RANGE('RZiS_k!D47')" : "=RANGE('RZiS_p!D52')";

@@ -6,6 +6,7 @@
 
 #include "formula/recalculator.h"
 #include "model/colors.h"
+#include "model/sheet_names.h"
 #include "model/text_utils.h"
 #include "model/workbook.h"
 #include "period/core/general_data_edit.h"
@@ -22,8 +23,9 @@ constexpr const char* kZero = "0,00";
 constexpr std::array<std::string_view, 7> kStatements{"rzis_p",    "rzis_k",       "aktywa",      "pasywa",
                                                       "pasywa_kw", "przeplywy_mb", "przeplywy_mp"};
 constexpr std::array<std::string_view, 17> kNotesWithPreviousYear{
-    "nota_01", "nota_01a", "nota_02", "nota_03", "nota_04",  "nota_05", "nota_07", "nota_08", "nota_09",
-    "nota_16", "nota_19",  "nota_20", "nota_22", "nota_24a", "nota_27", "nota_28", "nota_34"};
+    sheets::kNota01, sheets::kNota01a, sheets::kNota02, sheets::kNota03, sheets::kNota04, sheets::kNota05,
+    sheets::kNota07, sheets::kNota08,  sheets::kNota09, sheets::kNota16, sheets::kNota19, sheets::kNota20,
+    sheets::kNota22, sheets::kNota24a, sheets::kNota27, sheets::kNota28, sheets::kNota34};
 constexpr std::array<std::string_view, 2> kEquityStatements{"zestawienie_zm", "noty_d_zm"};
 constexpr std::array<std::string_view, 2> kThreeYearAnalysis{"af_bilans", "af_rzis"};
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/sheet_names.h"
 #include "model/text_utils.h"
 #include "model/workbook.h"
 #include "workbench/core/sheet_catalogue.h"
@@ -11,8 +12,8 @@ namespace spf {
 
 namespace {
 
-constexpr std::string_view kFirstListedNote = "nota_01";
-constexpr std::string_view kLastListedNote = "nota_34";
+constexpr std::string_view kFirstListedNote = sheets::kNota01;
+constexpr std::string_view kLastListedNote = sheets::kNota34;
 constexpr int kLabelCol = 2;
 constexpr int kLabelRow = 2;
 constexpr int kTitleRow = 3;
@@ -70,13 +71,13 @@ public:
     void Run() {
         FirstPair();
         Singles(2, 10);
-        Pair("nota_11a", "nota_11b", true);
+        Pair(sheets::kNota11a, sheets::kNota11b, true);
         Singles(12, 14);
-        Pair("nota_15", "nota_15a", false);
+        Pair(sheets::kNota15, sheets::kNota15a, false);
         Singles(16, 20);
-        Pair("nota_21", "nota_21a", false);
+        Pair(sheets::kNota21, sheets::kNota21a, false);
         Singles(22, 23);
-        Pair("nota_24", "nota_24a", false);
+        Pair(sheets::kNota24, sheets::kNota24a, false);
         Singles(25, 35);
     }
 
@@ -86,11 +87,10 @@ private:
     static void SetLabel(TSheet* sheet, const std::string& label) {
         if (sheet) sheet->NoteLabel = label;
     }
-    static std::string Name(int n) { return std::string(n < 10 ? "nota_0" : "nota_") + std::to_string(n); }
 
     void FirstPair() {
-        TSheet* main = SheetByName(workbook_, "nota_01");
-        TSheet* partner = SheetByName(workbook_, "nota_01a");
+        TSheet* main = SheetByName(workbook_, sheets::kNota01);
+        TSheet* partner = SheetByName(workbook_, sheets::kNota01a);
         if (IsUsed(main) || IsUsed(partner)) ++counter_;
         SetLabel(main, "Nota 1");
         if (IsUsed(partner)) SetLabel(partner, IsUsed(main) ? "Nota 1a" : "Nota 1");
@@ -98,7 +98,7 @@ private:
 
     void Singles(int from, int to) {
         for (int n = from; n <= to; ++n) {
-            TSheet* sheet = SheetByName(workbook_, Name(n));
+            TSheet* sheet = SheetByName(workbook_, sheets::NoteSheetName(n));
             if (IsUsed(sheet)) ++counter_;
             SetLabel(sheet, Label());
         }
@@ -127,29 +127,35 @@ private:
 
 void WriteLabels(Workbook& workbook) {
     for (TSheet& sheet : workbook.Sheets)
-        if (sheet.GridName.find("nota_") != std::string::npos)
+        if (sheet.GridName.find(sheets::kNotePrefix) != std::string::npos)
             SetCellText(sheet.Grid.get(), kLabelCol, kLabelRow, sheet.NoteLabel);
 }
 
 struct NoteReference {
-    const char* note;
-    const char* sheet;
+    std::string_view note;
+    std::string_view sheet;
     int row;
 };
 
 constexpr std::array<NoteReference, 36> kNoteReferences{{
-    {"nota_01", "RZiS_p", 5},     {"nota_01", "RZiS_k", 5},       {"nota_03", "RZiS_p", 11},
-    {"nota_03", "RZiS_k", 11},    {"nota_03", "Przeplywy_mp", 8}, {"nota_04", "RZiS_p", 22},
-    {"nota_04", "RZiS_k", 17},    {"nota_05", "RZiS_p", 26},      {"nota_05", "RZiS_k", 21},
-    {"nota_07", "RZiS_p", 31},    {"nota_07", "RZiS_k", 26},      {"nota_08", "RZiS_p", 39},
-    {"nota_08", "RZiS_k", 34},    {"nota_09", "RZiS_p", 46},      {"nota_09", "RZiS_k", 41},
-    {"nota_10", "RZiS_p", 50},    {"nota_10", "RZiS_k", 45},      {"nota_12", "Aktywa", 6},
-    {"nota_13", "Aktywa", 12},    {"nota_14", "Aktywa", 20},      {"nota_15", "Aktywa", 23},
-    {"nota_16", "Aktywa", 42},    {"nota_17", "Aktywa", 48},      {"nota_18", "Aktywa", 61},
-    {"nota_19", "Aktywa", 73},    {"nota_20", "Aktywa", 38},      {"nota_20", "Aktywa", 78},
-    {"nota_20", "Pasywa", 50},    {"nota_20", "Pasywa_kw", 50},   {"nota_21", "Pasywa", 16},
-    {"nota_21", "Pasywa_kw", 16}, {"nota_23", "Pasywa", 24},      {"nota_23", "Pasywa_kw", 24},
-    {"nota_24", "Pasywa", 31},    {"nota_24", "Pasywa_kw", 31},   {"nota_28", "Przeplywy_mp", 10},
+    {sheets::kNota01, sheets::kRzisP, 5},       {sheets::kNota01, sheets::kRzisK, 5},
+    {sheets::kNota03, sheets::kRzisP, 11},      {sheets::kNota03, sheets::kRzisK, 11},
+    {sheets::kNota03, sheets::kPrzeplywyMp, 8}, {sheets::kNota04, sheets::kRzisP, 22},
+    {sheets::kNota04, sheets::kRzisK, 17},      {sheets::kNota05, sheets::kRzisP, 26},
+    {sheets::kNota05, sheets::kRzisK, 21},      {sheets::kNota07, sheets::kRzisP, 31},
+    {sheets::kNota07, sheets::kRzisK, 26},      {sheets::kNota08, sheets::kRzisP, 39},
+    {sheets::kNota08, sheets::kRzisK, 34},      {sheets::kNota09, sheets::kRzisP, 46},
+    {sheets::kNota09, sheets::kRzisK, 41},      {sheets::kNota10, sheets::kRzisP, 50},
+    {sheets::kNota10, sheets::kRzisK, 45},      {sheets::kNota12, sheets::kAktywa, 6},
+    {sheets::kNota13, sheets::kAktywa, 12},     {sheets::kNota14, sheets::kAktywa, 20},
+    {sheets::kNota15, sheets::kAktywa, 23},     {sheets::kNota16, sheets::kAktywa, 42},
+    {sheets::kNota17, sheets::kAktywa, 48},     {sheets::kNota18, sheets::kAktywa, 61},
+    {sheets::kNota19, sheets::kAktywa, 73},     {sheets::kNota20, sheets::kAktywa, 38},
+    {sheets::kNota20, sheets::kAktywa, 78},     {sheets::kNota20, sheets::kPasywa, 50},
+    {sheets::kNota20, sheets::kPasywaKw, 50},   {sheets::kNota21, sheets::kPasywa, 16},
+    {sheets::kNota21, sheets::kPasywaKw, 16},   {sheets::kNota23, sheets::kPasywa, 24},
+    {sheets::kNota23, sheets::kPasywaKw, 24},   {sheets::kNota24, sheets::kPasywa, 31},
+    {sheets::kNota24, sheets::kPasywaKw, 31},   {sheets::kNota28, sheets::kPrzeplywyMp, 10},
 }};
 
 void WriteReferences(Workbook& workbook) {
@@ -159,7 +165,7 @@ void WriteReferences(Workbook& workbook) {
         // "Nota 16a" is referred to as "16a".
         const std::string text =
             note->Used && note->NoteLabel.size() > 5 ? note->NoteLabel.substr(5) : std::string();
-        SetCellText(workbook.FindGrid(ref.sheet), kReferenceColumn, ref.row, text);
+        SetCellText(workbook.FindGrid(std::string(ref.sheet)), kReferenceColumn, ref.row, text);
     };
     for (const NoteReference& ref : kNoteReferences) write(ref);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/sheet.h"
+#include "model/sheet_names.h"
 #include "model/text_utils.h"
 
 namespace spf {
@@ -17,16 +18,16 @@ SheetKind ClassifySheet(std::string_view gridName) {
 }
 
 std::string SheetTitle(const std::string& gridName) {
-    static const std::array<std::pair<const char*, const char*>, 9> titles{{
-        {"RZiS_p", "Rachunek zysków i strat - wariant porównawczy"},
-        {"RZiS_k", "Rachunek zysków i strat - wariant kalkulacyjny"},
-        {"Przeplywy_mb", "Rachunek przepływów pieniężnych - m. bezpośrednia"},
-        {"Przeplywy_mp", "Rachunek przepływów pieniężnych - m. pośrednia"},
-        {"Zestawienie_zm", "Zestawienie zmian w kapitale własnym"},
-        {"Noty_d_zm", "Noty do zmian w kapitale własnym"},
-        {"AF_Bilans", "Analiza finansowa - Bilans"},
-        {"AF_RZiS", "Analiza finansowa - Rachunek zysków i strat"},
-        {"AF_Wskazniki", "Analiza finansowa - Wskaźniki"},
+    static const std::array<std::pair<std::string_view, const char*>, 9> titles{{
+        {sheets::kRzisP, "Rachunek zysków i strat - wariant porównawczy"},
+        {sheets::kRzisK, "Rachunek zysków i strat - wariant kalkulacyjny"},
+        {sheets::kPrzeplywyMb, "Rachunek przepływów pieniężnych - m. bezpośrednia"},
+        {sheets::kPrzeplywyMp, "Rachunek przepływów pieniężnych - m. pośrednia"},
+        {sheets::kZestawienieZm, "Zestawienie zmian w kapitale własnym"},
+        {sheets::kNotyDZm, "Noty do zmian w kapitale własnym"},
+        {sheets::kAfBilans, "Analiza finansowa - Bilans"},
+        {sheets::kAfRzis, "Analiza finansowa - Rachunek zysków i strat"},
+        {sheets::kAfWskazniki, "Analiza finansowa - Wskaźniki"},
     }};
     for (const auto& [name, title] : titles)
         if (gridName == name) return title;
@@ -49,17 +50,14 @@ std::string TreeCaption(const TSheet& sheet) {
 const std::vector<std::string>& NoteSheetNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out;
-        const auto number = [](int n) {
-            return std::string(n < 10 ? "nota_0" : "nota_") + std::to_string(n);
-        };
         for (int n = 1; n <= 35; ++n) {
             if (n == 11) {
-                out.push_back("nota_11a");
-                out.push_back("nota_11b");
+                out.emplace_back(sheets::kNota11a);
+                out.emplace_back(sheets::kNota11b);
                 continue;
             }
-            out.push_back(number(n));
-            if (n == 1 || n == 15 || n == 21 || n == 24) out.push_back(number(n) + "a");
+            out.push_back(sheets::NoteSheetName(n));
+            if (n == 1 || n == 15 || n == 21 || n == 24) out.push_back(sheets::NoteSheetName(n) + "a");
         }
         return out;
     }();
@@ -68,23 +66,23 @@ const std::vector<std::string>& NoteSheetNames() {
 
 const std::vector<JumpCommand>& StatementJumpCommands() {
     static const std::vector<JumpCommand> commands{
-        {"Rachunek zysków i strat (wariant porównawczy)", "RZiS_p"},
-        {"Rachunek zysków i strat (wariant kalkulacyjny)", "RZiS_k"},
-        {"Aktywa", "Aktywa"},
-        {"Pasywa", "Pasywa"},
-        {"Pasywa (kapitał własny)", "Pasywa_kw"},
-        {"Rachunek przepływów pieniężnych (metoda bezpośrednia)", "Przeplywy_mb"},
-        {"Rachunek przepływów pieniężnych (metoda pośrednia)", "Przeplywy_mp"},
-        {"Zestawienie zmian w kapitale własnym", "Zestawienie_zm"},
+        {"Rachunek zysków i strat (wariant porównawczy)", std::string(sheets::kRzisP)},
+        {"Rachunek zysków i strat (wariant kalkulacyjny)", std::string(sheets::kRzisK)},
+        {"Aktywa", std::string(sheets::kAktywa)},
+        {"Pasywa", std::string(sheets::kPasywa)},
+        {"Pasywa (kapitał własny)", std::string(sheets::kPasywaKw)},
+        {"Rachunek przepływów pieniężnych (metoda bezpośrednia)", std::string(sheets::kPrzeplywyMb)},
+        {"Rachunek przepływów pieniężnych (metoda pośrednia)", std::string(sheets::kPrzeplywyMp)},
+        {"Zestawienie zmian w kapitale własnym", std::string(sheets::kZestawienieZm)},
     };
     return commands;
 }
 
 const std::vector<JumpCommand>& AnalysisJumpCommands() {
     static const std::vector<JumpCommand> commands{
-        {"Bilans", "AF_Bilans"},
-        {"Rachunek zysków i strat", "AF_RZiS"},
-        {"Wskaźniki", "AF_Wskazniki"},
+        {"Bilans", std::string(sheets::kAfBilans)},
+        {"Rachunek zysków i strat", std::string(sheets::kAfRzis)},
+        {"Wskaźniki", std::string(sheets::kAfWskazniki)},
     };
     return commands;
 }

@@ -6,11 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "model/sheet_names.h"
+
 namespace spf {
 
 struct TSheet;
 
-inline constexpr std::string_view kNotesListName = "Wykaz_not";
+inline constexpr std::string_view kNotesListName = sheets::kWykazNot;
 inline constexpr std::string_view kTreeRootCaption = "Sprawozdanie finansowe";
 inline constexpr std::string_view kStatementsGroupCaption = "Druki sprawozdania finansowego";
 inline constexpr std::string_view kNotesGroupCaption = "Noty";

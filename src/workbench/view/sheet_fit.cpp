@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include "model/display_text.h"
+#include "model/sheet_names.h"
 #include "model/text_utils.h"
 #include "model/workbook.h"
 #include "workbench/core/column_fit.h"
@@ -91,13 +92,14 @@ void FitWindow(SheetView& view) {
         if (g.Rows() > 0) Height(g, 0) = header;
         const int width = view.width();
         bool force = false;
-        if (sheet.GridName == "RZiS_p" && !context.rzisFirstFitDone) force = context.rzisFirstFitDone = true;
-        if (sheet.GridName == "Wykaz_not" && !context.wykazFirstFitDone)
+        if (sheet.GridName == sheets::kRzisP && !context.rzisFirstFitDone)
+            force = context.rzisFirstFitDone = true;
+        if (sheet.GridName == sheets::kWykazNot && !context.wykazFirstFitDone)
             force = context.wykazFirstFitDone = true;
         const bool inBand = width >= sheet.FittedWidth && width <= sheet.FittedWidth + kRefitBand;
         if (!inBand || force) {
             Dopasuj(view);
-            if (sheet.GridName == "Wykaz_not") Dopasuj(view);
+            if (sheet.GridName == sheets::kWykazNot) Dopasuj(view);
             sheet.FittedWidth = width;
         }
         const Workbook& wb = context.workbook();

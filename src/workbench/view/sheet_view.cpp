@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "model/sheet_names.h"
 #include "model/workbook.h"
 #include "workbench/document/document.h"
 #include "workbench/view/cell_editor.h"
@@ -26,7 +27,9 @@ namespace {
 constexpr int kResizeGrip = 2;
 constexpr int kHintDelayMs = 500;
 
-bool IsRatioSheet(const std::string& name) { return name == "AF_Wskazniki" || name == "AF_EWskazniki"; }
+bool IsRatioSheet(const std::string& name) {
+    return name == sheets::kAfWskazniki || name == sheets::kAfEWskazniki;
+}
 
 }  // namespace
 
@@ -471,7 +474,7 @@ void SheetView::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint cell = cellAt(event->position().toPoint());
     if (cell.x() < 0) return;
     emit cellReleased(cell.x(), cell.y(), handCursor_);
-    if (sheet().GridName != "Wykaz_not" && cell.x() == 1 && handCursor_)
+    if (sheet().GridName != sheets::kWykazNot && cell.x() == 1 && handCursor_)
         showRowMenu(cell.y(), event->globalPosition().toPoint());
 }
 
