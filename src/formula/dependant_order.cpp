@@ -23,20 +23,19 @@ bool DependantOrder::Take(const Workbook& workbook, const CalculatedCell& cell) 
     return true;
 }
 
-void DependantOrder::Walk(const Workbook& workbook) {
+void DependantOrder::Walk(const Workbook& workbook, const RangeDependants& ranges) {
     // Depth first; a cell is finished after everything that reads it, so the
     // reversed finishing order calculates readers after what they read.
     while (!stack_.empty()) {
         Frame& top = stack_.back();
-        const Cell& cell =
-            workbook.Sheets[static_cast<size_t>(top.cell.sheet)].Grid->At(top.cell.col, top.cell.row);
-        const std::vector<TReference>* refs = cell.Props ? &cell.Props->Ref : nullptr;
-        if (!refs || top.nextRef >= refs->size()) {
+        const TReference* reader = ranges.NextReader(workbook.Sheets[static_cast<size_t>(top.cell.sheet)],
+                                                     top.cell.col, top.cell.row, top.nextReader);
+        if (!reader) {
             if (!top.start) order_.push_back(top.cell);
             stack_.pop_back();
             continue;
         }
-        const TReference& ref = (*refs)[top.nextRef++];
+        const TReference& ref = *reader;
         const int refSheet = sheets_.Find(ref.SheetName);
         if (refSheet < 0) continue;
         const Grid& grid = *workbook.Sheets[static_cast<size_t>(refSheet)].Grid;
@@ -47,6 +46,7 @@ void DependantOrder::Walk(const Workbook& workbook) {
 }
 
 const std::vector<CalculatedCell>& DependantOrder::Collect(const Workbook& workbook,
+                                                           const RangeDependants& ranges,
                                                            const std::vector<CalculatedCell>& starts,
                                                            Starts again) {
     RefreshMarks(workbook);
@@ -67,7 +67,7 @@ const std::vector<CalculatedCell>& DependantOrder::Collect(const Workbook& workb
     for (const CalculatedCell& start : starts) {
         if (!valid(start)) continue;
         stack_.push_back({start, true});
-        Walk(workbook);
+        Walk(workbook, ranges);
     }
     std::reverse(order_.begin(), order_.end());
     return order_;

@@ -1,4 +1,5 @@
-// The cells a change reaches through the dependants (Ref) of the cells, in
+// The cells a change reaches through the dependants of the cells (their Ref
+// entries and the readers of large ranges over them), in
 // the order they must be calculated: each once, and after the cells of the
 // same propagation that it reads. A cycle of references is cut where the
 // walk comes back to a cell already taken, so propagation always ends.
@@ -23,20 +24,20 @@ public:
     // other cells. Editable cells are never calculated and pass nothing on,
     // so the walk stops at them; so it does at cells outside their sheet and
     // at dependants of a sheet that is gone.
-    const std::vector<CalculatedCell>& Collect(const Workbook& workbook,
+    const std::vector<CalculatedCell>& Collect(const Workbook& workbook, const RangeDependants& ranges,
                                                const std::vector<CalculatedCell>& starts, Starts again);
 
 private:
     struct Frame {
         CalculatedCell cell;
-        bool start = false;  // a start cell's own frame only passes its change on
-        size_t nextRef = 0;
+        bool start = false;     // a start cell's own frame only passes its change on
+        size_t nextReader = 0;  // position for RangeDependants::NextReader
     };
 
     void RefreshMarks(const Workbook& workbook);
     // Marks the cell as taken; false when it was taken already.
     bool Take(const Workbook& workbook, const CalculatedCell& cell);
-    void Walk(const Workbook& workbook);
+    void Walk(const Workbook& workbook, const RangeDependants& ranges);
 
     SheetIndex sheets_;
     std::vector<std::vector<uint32_t>> marks_;  // per sheet, per cell: generation taken

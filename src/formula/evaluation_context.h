@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "formula/range_dependants.h"
 #include "formula/range_records.h"
 #include "formula/sheet_index.h"
 #include "formula/trace_sink.h"
@@ -41,6 +42,8 @@ public:
     SheetIndex sheets;
     // The ranges formula cells are known to be recorded on as dependants.
     RangeRecords ranges;
+    // The readers of large ranges, kept, like Ref entries, while the workbook is open.
+    RangeDependants rangeReaders;
 
 private:
     Workbook& workbook_;

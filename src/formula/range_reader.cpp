@@ -13,6 +13,12 @@ RangeReader::RangeReader(EvaluationContext& context, const CellRange& range)
       dependant_(CalculatedDependant(context)) {
     if (!dependant_) return;
     key_ = {*dependant_, &grid_, range.left, range.top, range.right, range.bottom};
+    if (RangeDependants::Indexed(range.left, range.top, range.right, range.bottom)) {
+        // Listed before reading, so that a failure part way keeps the reader.
+        indexed_ = true;
+        context_.rangeReaders.Add(key_);
+        return;
+    }
     const CalculatedCell& calc = *context_.calculated;
     const Grid* own = context_.workbook().Sheets[static_cast<size_t>(calc.sheet)].Grid.get();
     // The record is of this formula: another one in the cell may read other cells first.
@@ -33,7 +39,7 @@ void RangeReader::RecordIn(int col, int row) {
 std::string_view RangeReader::Read(int col, int row) {
     lastCol_ = col;
     lastRow_ = row;
-    if (dependant_) {
+    if (dependant_ && !indexed_) {
         if (!checking_) RecordIn(col, row);
         fingerprint_ = RangeFingerprint(fingerprint_, grid_.At(col, row));
     }
@@ -58,7 +64,7 @@ void RangeReader::RecordFromHere() {
 }
 
 void RangeReader::Finish() {
-    if (!dependant_) return;
+    if (!dependant_ || indexed_) return;
     if (checking_) {
         if (fingerprint_ == expected_) return;
         RecordThrough(range_.right, range_.bottom);
@@ -67,7 +73,7 @@ void RangeReader::Finish() {
 }
 
 void RangeReader::Abandon() {
-    if (dependant_ && checking_ && lastCol_ >= 0) RecordThrough(lastCol_, lastRow_);
+    if (dependant_ && !indexed_ && checking_ && lastCol_ >= 0) RecordThrough(lastCol_, lastRow_);
 }
 
 }  // namespace spf

@@ -1,5 +1,6 @@
 // The cells of a range argument read for the calculated cell, column by
-// column, with the calculated cell recorded as a dependant of each. When a
+// column, with the calculated cell recorded as a dependant of each (of a
+// large range, once for the whole range: RangeDependants). When a
 // record says the cells list it already, and they are still the same cells,
 // nothing is recorded: looking it up among the tens of readers of each of
 // thousands of cells would cost more than the reading itself.
@@ -56,6 +57,7 @@ private:
     uint64_t expected_ = 0;
     uint64_t fingerprint_ = 0;
     bool checking_ = false;  // reading against a record, recording nothing
+    bool indexed_ = false;   // a large range: its reader is listed once for the whole range
     bool remember_ = true;   // no cell needed the pipeline
     size_t hint_ = 0;        // where the dependant stood in the cell before
     int lastCol_ = -1;

@@ -23,7 +23,7 @@ const RangeRecord* RangeRecords::Find(const RangeKey& key) const {
     return found == records_.end() ? nullptr : &found->second;
 }
 
-size_t RangeRecords::Hash::operator()(const RangeKey& key) const {
+size_t RangeKeyHash::operator()(const RangeKey& key) const {
     uint64_t hash = std::hash<std::string>{}(key.reader.SheetName);
     for (const int64_t value :
          {static_cast<int64_t>(key.reader.Col), static_cast<int64_t>(key.reader.Row),

@@ -25,6 +25,10 @@ struct RangeKey {
     bool operator==(const RangeKey&) const = default;
 };
 
+struct RangeKeyHash {
+    size_t operator()(const RangeKey& key) const;
+};
+
 struct RangeRecord {
     size_t formula = 0;  // hash of the reader's formula text
     uint64_t cells = 0;  // fingerprint of the range's cells (RangeFingerprint)
@@ -41,10 +45,7 @@ public:
     void Store(const RangeKey& key, const RangeRecord& record) { records_[key] = record; }
 
 private:
-    struct Hash {
-        size_t operator()(const RangeKey& key) const;
-    };
-    std::unordered_map<RangeKey, RangeRecord, Hash> records_;
+    std::unordered_map<RangeKey, RangeRecord, RangeKeyHash> records_;
 };
 
 }  // namespace spf

@@ -103,9 +103,9 @@ bool Recalculator::CalculateOne(int sheet, int col, int row) {
 }
 
 void Recalculator::Propagate(DependantOrder::Starts again) {
-    // The walk reads only Ref lists; calculating may add entries to them,
+    // The walk reads only the dependants; calculating may add to them,
     // which the next propagation follows.
-    const auto& order = dependants_.Collect(context_.workbook(), starts_, again);
+    const auto& order = dependants_.Collect(context_.workbook(), context_.rangeReaders, starts_, again);
     for (const CalculatedCell& c : order) CalculateOne(c.sheet, c.col, c.row);
 }
 
@@ -188,10 +188,11 @@ void Recalculator::CalculateNoting(int sheet, int col, int row) {
 
 bool Recalculator::MissedByAReader(const Change& change) {
     const Workbook& wb = context_.workbook();
-    const Cell& cell =
-        wb.Sheets[static_cast<size_t>(change.cell.sheet)].Grid->At(change.cell.col, change.cell.row);
-    if (!cell.Props) return false;
-    for (const TReference& ref : cell.Props->Ref) {
+    const TSheet& changed = wb.Sheets[static_cast<size_t>(change.cell.sheet)];
+    size_t position = 0;
+    while (const TReference* reader =
+               context_.rangeReaders.NextReader(changed, change.cell.col, change.cell.row, position)) {
+        const TReference& ref = *reader;
         const int sheet = context_.sheets.Find(ref.SheetName);
         if (sheet < 0) continue;
         const Grid& grid = *wb.Sheets[static_cast<size_t>(sheet)].Grid;
@@ -222,8 +223,8 @@ bool Recalculator::RecalculateWorkbook() {
                 if (MissedByAReader(change)) starts_.push_back(change.cell);
             if (starts_.empty()) break;
             changes_.clear();
-            for (const CalculatedCell& c :
-                 dependants_.Collect(wb, starts_, DependantOrder::Starts::AgainWhenReached))
+            for (const CalculatedCell& c : dependants_.Collect(wb, context_.rangeReaders, starts_,
+                                                               DependantOrder::Starts::AgainWhenReached))
                 CalculateNoting(c.sheet, c.col, c.row);
         }
         return true;
