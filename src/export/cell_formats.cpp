@@ -12,9 +12,9 @@ constexpr int kMaxIndent = 15;
 uint64_t LookKey(const ExportedCell& c) {
     const uint64_t indent =
         c.alignment == Alignment::Center ? 0 : static_cast<uint64_t>(std::clamp(c.indent, 0, kMaxIndent));
-    return static_cast<uint64_t>(c.kind == ExportedCell::Kind::Amount) | uint64_t{c.top} << 1 |
-           uint64_t{c.bottom} << 2 | uint64_t{c.left} << 3 | uint64_t{c.right} << 4 | uint64_t{c.bold} << 5 |
-           static_cast<uint64_t>(c.alignment) << 6 | indent << 8;
+    return static_cast<uint64_t>(c.kind) | uint64_t{c.top} << 2 | uint64_t{c.bottom} << 3 |
+           uint64_t{c.left} << 4 | uint64_t{c.right} << 5 | uint64_t{c.bold} << 6 |
+           static_cast<uint64_t>(c.alignment) << 7 | indent << 9;
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ lxw_format* CellFormats::For(const ExportedCell& cell) {
     lxw_format* f = workbook_add_format(workbook_);
     if (cell.kind == ExportedCell::Kind::Amount) {
         format_set_num_format(f, "#,##0.00");
-    } else {
+    } else if (cell.kind == ExportedCell::Kind::Text) {
         format_set_align(f, LXW_ALIGN_VERTICAL_TOP);
         format_set_text_wrap(f);
     }

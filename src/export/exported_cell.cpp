@@ -9,6 +9,13 @@
 
 namespace spf {
 
+namespace {
+
+// The cell format of a value taken as it was typed or written.
+constexpr int kTextAsWritten = 3;
+
+}  // namespace
+
 std::optional<int64_t> ShownHundredths(const std::string& shown) {
     std::string digits;
     for (char c : shown)
@@ -32,7 +39,14 @@ ExportedCell DescribeCell(const Workbook& workbook, const Grid& grid, int col, i
         out.merged = !out.block.single();
     }
     out.text = CellDisplayText(workbook, grid, col, row);
-    if (p.CellFormat != 0) {
+    if (p.CellFormat == kTextAsWritten) {
+        // The program writes texts into these cells (note labels and
+        // references, signature lines, headings): a text stays a text and a
+        // blank stays blank; only a number goes over as one, as it is shown.
+        const auto number = ShownHundredths(out.text);
+        out.kind = number ? ExportedCell::Kind::Number : ExportedCell::Kind::Text;
+        out.hundredths = number.value_or(0);
+    } else if (p.CellFormat != 0) {
         out.kind = ExportedCell::Kind::Amount;
         out.hundredths = ShownHundredths(out.text).value_or(0);
     } else {
@@ -66,7 +80,8 @@ std::optional<int> ProgramReadingScale(const Workbook& workbook, const Grid& gri
     const bool blank = exported.kind == ExportedCell::Kind::Skipped ||
                        (exported.kind == ExportedCell::Kind::Text && Trim(exported.text).empty());
     if (blank) return reading == 0 ? std::optional<int>(1) : std::nullopt;
-    if (exported.kind != ExportedCell::Kind::Amount) return std::nullopt;
+    if (exported.kind != ExportedCell::Kind::Amount && exported.kind != ExportedCell::Kind::Number)
+        return std::nullopt;
     if (exported.hundredths == reading) return 1;
     if (exported.hundredths / 100 == reading && exported.hundredths % 100 == 0) return 0;
     return std::nullopt;

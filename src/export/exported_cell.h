@@ -17,11 +17,12 @@ struct ExportedCell {
         Skipped,  // no properties, a hidden column, or covered by a merged block
         Text,     // text (empty: the look only)
         Amount,   // a number with the amount format
+        Number,   // a number shown as it was written (a count, a year, a note number)
     };
     Kind kind = Kind::Skipped;
     std::string text;
-    // The shown amount in hundredths; a cell that shows none (empty, a failed
-    // formula) holds 0.
+    // The shown number in hundredths; an amount cell that shows none (empty,
+    // a failed formula) holds 0.
     int64_t hundredths = 0;
     bool merged = false;
     CellBlock block;

@@ -147,7 +147,9 @@ private:
     std::optional<std::string> FormulaOf(int index, const Grid& grid, int c, int r,
                                          const ExportedCell& cell) {
         const TCellProps& p = *grid.At(c, r).Props;
-        if (!options_.formulas || p.Formula.empty() || !ShownHundredths(cell.text)) return std::nullopt;
+        if (!options_.formulas || cell.kind != ExportedCell::Kind::Amount || p.Formula.empty() ||
+            !ShownHundredths(cell.text))
+            return std::nullopt;
         return FormulaForExport(workbook_, clock_, index, p.Formula, [this](int sheet, int col, int row) {
             if (!exported_[static_cast<size_t>(sheet)]) return std::optional<int>();
             return ProgramReadingScale(workbook_, *workbook_.Sheets[static_cast<size_t>(sheet)].Grid, col,

@@ -58,12 +58,19 @@ for doc in "$@"; do
 import csv, os, sys
 shown_file, ratios_file, folder, *files = sys.argv[1:]
 
-def hundredths(text):
+def number(text):
     text = text.replace(" ", "").replace(",", ".")
     try:
         return round(float(text) * 100)
     except ValueError:
-        return 0  # a failed or empty amount is exported as 0
+        return None
+
+def hundredths(text):
+    value = number(text)
+    return 0 if value is None else value  # a failed or empty amount is exported as 0
+
+# Cells the program writes its texts into (format 3) keep a text as a text.
+texts = {}
 
 amounts = {}
 with open(shown_file, encoding="utf-8") as f:
@@ -71,7 +78,10 @@ with open(shown_file, encoding="utf-8") as f:
     header = next(rows)
     at = {name: i for i, name in enumerate(header)}
     for r in rows:
-        if r[at["format"]] != "0":
+        shown = r[at["shown"]]
+        if r[at["format"]] == "3" and shown.strip() and number(shown) is None:
+            texts[(r[at["sheet"]], int(r[at["col"]]), int(r[at["row"]]))] = (r[at["cell"]], shown)
+        elif r[at["format"]] != "0":
             amounts[(r[at["sheet"]], int(r[at["col"]]), int(r[at["row"]]))] = (r[at["cell"]], hundredths(r[at["shown"]]))
 ratios = {}
 with open(ratios_file, encoding="utf-8") as f:
@@ -110,7 +120,16 @@ for name in files:
                 failures += 1
                 if failures <= 40:
                     print(f"FAIL: {name}: {cell} shows {text!r} in the spreadsheet, {expected / 100:.2f} in the program")
-    print(f"{name}: {checked} amounts compared")
+        for (s, col, row), (cell, shown) in texts.items():
+            if s != sheet:
+                continue
+            line = grid[row - 1] if row - 1 < len(grid) else []
+            text = line[col - 1] if col - 1 < len(line) else ""
+            if text != shown:
+                failures += 1
+                if failures <= 40:
+                    print(f"FAIL: {name}: {cell} shows {text!r} in the spreadsheet, {shown!r} in the program")
+    print(f"{name}: {checked} amounts and {len(texts)} written texts compared")
 sys.exit(1 if failures else 0)
 PY
 done

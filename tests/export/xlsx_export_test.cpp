@@ -212,6 +212,39 @@ TEST_F(XlsxExportTest, TextsAreShownInTheDocumentLanguageWithTheirLook) {
     EXPECT_NE(file.Look(1, "A1").find(R"(indent="3")"), std::string::npos) << file.Look(1, "A1");
 }
 
+TEST_F(XlsxExportTest, CellsTheProgramWritesKeepTheirTextsAndNumbersAsShown) {
+    // Signature lines, note labels and references, headings: no amounts.
+    Grid& g = *book.Sheets[2].Grid;
+    g.SetRows(4);
+    book.EnsureAllProps();
+    const struct {
+        int row;
+        const char* shown;
+        const char* cell;  // a fragment of the written <c> element ("" when blank)
+        bool amountFormat;
+    } cases[] = {
+        {1, "Pozna\u0144, 15.03.2006 r.", R"(t="s")", false},
+        {2, "", "", false},
+        {3, "2005", "<v>2005</v>", false},
+    };
+    for (const auto& c : cases) {
+        TCellProps& p = *g.At(2, c.row).Props;
+        p.CellFormat = 3;
+        g.At(2, c.row).Cells = c.shown;
+    }
+    const WrittenFile file = Export();
+    for (const auto& c : cases) {
+        const std::string ref = "B" + std::to_string(c.row);
+        const std::string cell = file.Cell(3, ref);
+        if (*c.cell) {
+            EXPECT_NE(cell.find(c.cell), std::string::npos) << ref << " " << cell;
+        }
+        EXPECT_EQ(cell.find("<v>0</v>"), std::string::npos) << ref << " " << cell;
+        EXPECT_EQ(file.Look(3, ref).find(R"(numFmtId="164")") != std::string::npos, c.amountFormat) << ref;
+    }
+    EXPECT_NE(file.Part("xl/sharedStrings.xml").find("15.03.2006 r.</t>"), std::string::npos);
+}
+
 TEST_F(XlsxExportTest, APeriodIdentifierIsExportedAsTheTextItGives) {
     book.Sheets[0].Grid->At(4, 1).Props->Formula = "=KONIECOKRESUSHORT";
     Recalculator(book, clock).RecalculateWorkbook();
