@@ -25,8 +25,9 @@ int RunRecalc(const Invocation& inv) {
 Command MakeRecalcCommand() {
     return {"recalc",
             "recalc FILE -o OUT [--passes N]",
-            "Loads FILE, runs the workbook recalculation (two passes over every sheet) N times,\n"
-            "1 by default, and writes OUT as the application saves.",
+            "Loads FILE, runs the workbook recalculation (every sheet, then every formula left\n"
+            "stale, until nothing changes) N times, 1 by default, and writes OUT as the\n"
+            "application saves.",
             {{"-o", "OUT", "the document to write"},
              {"--passes", "N", "how many workbook recalculations, 0 to 1000"}},
             1,
