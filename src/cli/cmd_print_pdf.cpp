@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QString>
 #include <algorithm>
+#include <cstdio>
 
 #include "cli/command.h"
 #include "cli/document_access.h"
@@ -28,9 +29,17 @@ print::PageGeometry PaperGeometry(const std::string& name) {
     return g;
 }
 
+// Qt's notes about the desktop session (a missing runtime folder under a batch
+// job) would break the rule of one line on standard error per failure.
+void DropSessionNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths:"))) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 // Fonts need a Qt application, and printing needs no display.
 void EnsureGuiApplication() {
     if (QGuiApplication::instance()) return;
+    qInstallMessageHandler(DropSessionNotes);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "sprawozdanie-cli";

@@ -43,6 +43,10 @@ expect_contains "$one" "(wariant porównawczy)" "--sheet"
 case "$one" in *"Bilans"*) fail "--sheet RZiS_p printed the balance sheet" ;; esac
 [ "$(pages "$SCRATCH/rzis.pdf")" -lt "$total" ] || fail "--sheet printed as many pages as the whole statement"
 
+# A batch job without a desktop session writes nothing to standard error on success.
+errors=$(env -u XDG_RUNTIME_DIR "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/quiet.pdf" --sheet Aktywa 2>&1 >/dev/null)
+[ -z "$errors" ] || fail "print-pdf wrote to standard error on success: $errors"
+
 # Whole zloty: the amounts lose their grosze.
 expect_status 0 "$CLI" print-pdf "$EXAMPLE" "$SCRATCH/whole.pdf" --sheet RZiS_p --whole-zloty
 whole=$(text "$SCRATCH/whole.pdf")
