@@ -13,6 +13,7 @@
 #include "export/xlsx_export.h"
 #include "formula/recalculator.h"
 #include "model/file/spf_reader.h"
+#include "support/bench_support.h"
 
 namespace {
 
@@ -31,9 +32,8 @@ void Measure(const Workbook& wb, const Clock& clock, bool formulas, const std::s
         ms.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
-    std::sort(ms.begin(), ms.end());
     const char* mode = formulas ? "formulas" : "values";
-    std::printf("export_xlsx_%s_ms %.1f ms\n", mode, ms[ms.size() / 2]);
+    std::printf("export_xlsx_%s_ms %.1f ms\n", mode, bench::Median(ms));
     std::printf("export_xlsx_%s_size %.1f KB\n", mode,
                 static_cast<double>(std::filesystem::file_size(path)) / 1024);
 }
@@ -41,14 +41,8 @@ void Measure(const Workbook& wb, const Clock& clock, bool formulas, const std::s
 }  // namespace
 
 int main() {
-    ReadResult read = ReadDocument(SPF_EXAMPLE_FILE);
-    if (!read) {
-        std::fprintf(stderr, "no example: %s\n", read.error.Message().c_str());
-        return 1;
-    }
-    Workbook& wb = *read.workbook;
     const SystemClock clock;
-    Recalculator(wb, clock).RecalculateWorkbook();
+    const Workbook wb = bench::RecalculatedExample(clock);
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("spf_bench_export_" + std::to_string(::getpid()) + ".xlsx"))
                                  .string();

@@ -12,6 +12,7 @@
 #include "model/workbook.h"
 #include "period/core/consistency_check.h"
 #include "period/core/rollover.h"
+#include "support/bench_support.h"
 #include "workbench/core/note_visibility.h"
 
 namespace {
@@ -25,19 +26,9 @@ double ThreadMs() {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // The example as the application holds it once loaded: labels written, figures calculated.
 Workbook LoadedExample(const Clock& clock) {
-    ReadResult read = ReadDocument(SPF_EXAMPLE_FILE);
-    if (!read.workbook) {
-        std::fprintf(stderr, "%s: %s\n", SPF_EXAMPLE_FILE, read.error.Message().c_str());
-        std::exit(1);
-    }
-    Workbook wb = std::move(*read.workbook);
+    Workbook wb = bench::ReadExample();
     UpdateNoteVisibility(wb);
     Recalculator(wb, clock).RecalculateWorkbook();
     return wb;
@@ -57,7 +48,7 @@ int main() {
         Rollover(wb, recalc, clock);
         rollover.push_back(ThreadMs() - start);
     }
-    std::printf("rollover_example_ms %.2f ms\n", Median(rollover));
+    std::printf("rollover_example_ms %.2f ms\n", bench::Median(rollover));
 
     Workbook wb = LoadedExample(clock);
     std::vector<double> check;
@@ -67,7 +58,7 @@ int main() {
         found = CheckConsistency(wb).size();
         check.push_back(ThreadMs() - start);
     }
-    std::printf("consistency_check_example_ms %.2f ms\n", Median(check));
+    std::printf("consistency_check_example_ms %.2f ms\n", bench::Median(check));
     std::printf("consistency_check_example_disagreements %zu count\n", found);
     return 0;
 }

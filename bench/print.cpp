@@ -17,6 +17,7 @@
 #include "model/file/spf_reader.h"
 #include "printing/layout/print_job.h"
 #include "printing/layout/recording_canvas.h"
+#include "support/bench_support.h"
 
 #ifdef SPF_BENCH_PDF
 #include <QGuiApplication>
@@ -67,11 +68,6 @@ private:
 };
 #endif
 
-double Median(std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 // Job assembly, font fitting and pagination; returns the number of pages.
 size_t LayOut(const Workbook& wb, const print::PrintRangeTable& table, print::RecordingCanvas& canvas,
               print::TextMetrics& metrics) {
@@ -92,7 +88,7 @@ int MeasureLayout(const Workbook& wb, const print::PrintRangeTable& table) {
         pages = LayOut(wb, table, canvas, metrics);
         ms.push_back(Millis(std::chrono::steady_clock::now() - start).count());
     }
-    std::printf("print_layout_ms %.1f ms\n", Median(ms));
+    std::printf("print_layout_ms %.1f ms\n", bench::Median(ms));
     std::printf("print_pages %zu pages\n", pages);
     return 0;
 }
@@ -108,12 +104,7 @@ int MeasurePdf() {
     size_t pages = 0;
     for (int i = 0; i < 5; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        ReadResult read = ReadDocument(SPF_EXAMPLE_FILE);
-        if (!read) {
-            std::fprintf(stderr, "no example: %s\n", read.error.Message().c_str());
-            return 1;
-        }
-        Workbook& wb = *read.workbook;
+        Workbook wb = bench::ReadExample();
         const print::PrintRangeTable table = print::ReadPrintRangeTable(kRangesPath);
         const SystemClock clock;
         Recalculator(wb, clock).RecalculateWorkbook();
@@ -133,7 +124,7 @@ int MeasurePdf() {
         ms.push_back(Millis(std::chrono::steady_clock::now() - start).count());
         pages = canvas.pages.size();
     }
-    std::printf("print_pdf_ms %.1f ms\n", Median(ms));
+    std::printf("print_pdf_ms %.1f ms\n", bench::Median(ms));
     std::printf("print_pdf_pages %zu pages\n", pages);
     std::printf("print_pdf_size %.1f KB\n", static_cast<double>(std::filesystem::file_size(path)) / 1024);
     std::filesystem::remove(path);
@@ -142,14 +133,8 @@ int MeasurePdf() {
 #endif
 
 int Run() {
-    ReadResult read = ReadDocument(SPF_EXAMPLE_FILE);
-    if (!read) {
-        std::fprintf(stderr, "no example: %s\n", read.error.Message().c_str());
-        return 1;
-    }
-    Workbook& wb = *read.workbook;
     const SystemClock clock;
-    Recalculator(wb, clock).RecalculateWorkbook();
+    const Workbook wb = bench::RecalculatedExample(clock);
     const print::PrintRangeTable table = print::ReadPrintRangeTable(kRangesPath);
     if (const int rc = MeasureLayout(wb, table)) return rc;
 #ifdef SPF_BENCH_PDF

@@ -17,6 +17,7 @@
 
 #include "formula/recalculator.h"
 #include "model/file/spf_reader.h"
+#include "support/bench_support.h"
 #include "workbench/core/sheet_grid_setup.h"
 #include "workbench/document/document.h"
 #include "workbench/view/sheet_fit.h"
@@ -28,11 +29,6 @@ using Steady = std::chrono::steady_clock;
 using namespace spf;
 
 double Ms(Steady::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 int FormulaCells(const Grid& g) {
     int n = 0;
@@ -179,9 +175,9 @@ int main(int argc, char** argv) {
                  wb.Sheets[large].GridName.c_str(), wb.Sheets[large].Grid->Columns(),
                  wb.Sheets[large].Grid->Rows(), paints);
 
-    std::printf("sheet_view_edit_to_repaint %.2f ms\n", Median(total));
-    std::printf("sheet_view_edit_work %.2f ms\n", Median(work));
-    std::printf("sheet_view_first_show %.2f ms\n", Median(firstShow));
-    std::printf("sheet_view_scroll_repaint %.2f ms\n", Median(scroll));
+    std::printf("sheet_view_edit_to_repaint %.2f ms\n", bench::Median(total));
+    std::printf("sheet_view_edit_work %.2f ms\n", bench::Median(work));
+    std::printf("sheet_view_first_show %.2f ms\n", bench::Median(firstShow));
+    std::printf("sheet_view_scroll_repaint %.2f ms\n", bench::Median(scroll));
     return 0;
 }
