@@ -35,12 +35,6 @@ private:
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-bool AllDigits(std::string_view text) {
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 void CheckParenthesisDepth(std::string_view text) {
     int depth = 0;
     for (char c : text) {

@@ -8,16 +8,6 @@
 
 namespace spf {
 
-namespace {
-
-bool AllDigits(std::string_view text) {
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
-}  // namespace
-
 std::string RoundAmountText(std::string_view text) {
     std::string t;
     for (char c : Trim(text))

@@ -46,6 +46,12 @@ std::string_view TrimRight(std::string_view text) {
     return text.substr(0, e);
 }
 
+bool AllDigits(std::string_view text) {
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
 std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
 
 std::string ReplaceAll(std::string text, std::string_view what, std::string_view with) {

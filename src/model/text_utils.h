@@ -15,6 +15,8 @@ size_t FindIgnoreCase(std::string_view haystack, std::string_view needle, size_t
 
 // Trims characters up to and including space (spaces and control characters).
 std::string_view Trim(std::string_view text);
+// Every character is an ASCII digit (true for an empty text).
+bool AllDigits(std::string_view text);
 std::string_view TrimLeft(std::string_view text);
 std::string_view TrimRight(std::string_view text);
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/text_utils.h"
+
 namespace spf {
 
 namespace {
@@ -18,14 +20,6 @@ constexpr std::array<std::string_view, 5> kCurrencies = {"zł", "Zł", "ZŁ", "P
 // Far beyond any digit count a text can hold; keeps the arithmetic on
 // positions clear of overflow.
 constexpr long long kExponentLimit = 1'000'000;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool AllDigits(std::string_view text) {
-    for (char c : text)
-        if (!IsDigit(c)) return false;
-    return true;
-}
 
 size_t SpaceLength(std::string_view rest) {
     for (std::string_view space : kSpaces)

@@ -19,12 +19,6 @@ std::string CutTail(std::string& s, size_t n) {
     return tail;
 }
 
-bool AllDigits(std::string_view s) {
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 }  // namespace
 
 std::string GroupThousands(std::string_view text) {
