@@ -30,6 +30,12 @@ struct Cell {
     TCellProps& EnsureProps();
 };
 
+// Formats 1 and 2: an amount, brought to two decimals and drawn in groups.
+inline bool IsAmountFormat(const TCellProps* props) {
+    return props && (props->CellFormat == 1 || props->CellFormat == 2);
+}
+inline bool IsAmountCell(const Cell& cell) { return IsAmountFormat(cell.Props.get()); }
+
 class Grid {
 public:
     Grid();

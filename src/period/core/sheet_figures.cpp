@@ -22,10 +22,6 @@ int RowStartingWith(const Grid& grid, std::string_view prefix, int from) {
     return -1;
 }
 
-bool IsAmountCell(const Cell& cell) {
-    return cell.Props && (cell.Props->CellFormat == 1 || cell.Props->CellFormat == 2);
-}
-
 std::optional<double> HundredthsIn(const Cell& cell) {
     if (!cell.Props) return std::nullopt;
     const std::string_view val = Trim(cell.Props->Val);

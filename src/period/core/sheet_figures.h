@@ -20,8 +20,6 @@ std::string_view Caption(const Grid& grid, int row);
 // The first row from `from` on whose caption starts with the prefix; -1 when none.
 int RowStartingWith(const Grid& grid, std::string_view prefix, int from = 1);
 
-bool IsAmountCell(const Cell& cell);
-
 // The value of a cell in hundredths, as kept in Val; nothing when it is no number.
 std::optional<double> HundredthsIn(const Cell& cell);
 

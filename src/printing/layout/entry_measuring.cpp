@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "model/cell_props.h"
+#include "model/grid.h"
 #include "model/text_utils.h"
 #include "printing/layout/print_queue.h"
 #include "printing/layout/printed_amounts.h"
@@ -11,8 +12,6 @@
 namespace spf::print {
 
 namespace {
-
-bool IsAmountFormat(const TCellProps* p) { return p && (p->CellFormat == 1 || p->CellFormat == 2); }
 
 int SumOf(const std::vector<int>& v, int from, int to) {
     return std::accumulate(v.begin() + from, v.begin() + to, 0);

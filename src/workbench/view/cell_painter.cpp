@@ -242,7 +242,7 @@ void CellPainter::drawRatioBlock(QPainter& p, int col, int row, const CellRect& 
     fillBackground(p, b, look_.ColorCell(col, row), state.fixed);
     CellRect t = Inset(b, 1);
     int flags = static_cast<int>(HorizontalAlignment(look_.effectiveAlign(col, row)));
-    if (props->CellFormat == 1 || props->CellFormat == 2)
+    if (IsAmountFormat(props))
         flags |= FormatFlags(props->CellFormat);
     else if (row > 4)
         flags |= Qt::TextSingleLine | Qt::AlignVCenter;

@@ -25,10 +25,6 @@ std::string ToModel(const QString& text) {
     return s.toStdString();
 }
 
-bool IsAmountCell(const Cell& cell) {
-    return cell.Props && (cell.Props->CellFormat == 1 || cell.Props->CellFormat == 2);
-}
-
 }  // namespace
 
 EditSession::EditSession(SheetView& view)
